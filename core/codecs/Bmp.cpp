@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -152,8 +154,7 @@ void readUncompressed(const ByteReader& r, std::size_t pixelAt, const DibInfo& d
                 break;
             case 32:
                 if (!d.hasMasks) {
-                    for (int x = 0; x < w; ++x)
-                        o[x] = MakeColor32(s[4 * x + 2], s[4 * x + 1], s[4 * x], s[4 * x + 3]);
+                    std::memcpy(o, s, std::size_t{4} * static_cast<std::size_t>(w));  // bytes B, G, R, A
                 } else {
                     for (int x = 0; x < w; ++x) {
                         std::uint32_t v = static_cast<std::uint32_t>(s[4 * x]) | (s[4 * x + 1] << 8) |
@@ -291,17 +292,11 @@ Bytes EncodeBmp(const Bitmap32& bmp) {
     put32(b, 30, 0);  // uncompressed
     put32(b, 34, static_cast<std::uint32_t>(image));
     // Resolution and colour-table fields stay zero.
-    std::uint8_t* out = b.data() + 54;
-    for (std::uint32_t row = 0; row < h; ++row) {
-        const Color32* s = bmp.scanLine(static_cast<int>(h - 1 - row));
-        for (std::uint32_t x = 0; x < w; ++x) {
-            const Color32 c = s[x];
-            *out++ = BlueOf(c);
-            *out++ = GreenOf(c);
-            *out++ = RedOf(c);
-            *out++ = AlphaOf(c);
-        }
-    }
+    // $AARRGGBB in little-endian memory is already blue, green, red, alpha.
+    static_assert(std::endian::native == std::endian::little);
+    for (std::uint32_t row = 0; row < h; ++row)
+        std::memcpy(b.data() + 54 + std::size_t{4} * w * row, bmp.scanLine(static_cast<int>(h - 1 - row)),
+                    std::size_t{4} * w);
     return b;
 }
 

@@ -1,6 +1,7 @@
 #include "core/codecs/Png.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <csetjmp>
@@ -71,7 +72,9 @@ Bytes EncodePng(const Bitmap32& bmp) {
     }
     png_set_write_fn(png, &st, onWrite, onFlush);
     // Photographs gain little from harder compression; level 3 keeps saving quick.
-    png_set_compression_level(png, 3);
+    png_set_compression_level(png, 1);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
+    png_set_compression_strategy(png, Z_RLE);
     png_set_IHDR(png, info, static_cast<png_uint_32>(bmp.width()), static_cast<png_uint_32>(bmp.height()), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);

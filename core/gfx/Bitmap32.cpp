@@ -22,8 +22,8 @@ void Bitmap32::setSize(int width, int height) {
     if (count > kMaxBitmapPixels)
         throw PictureError("", "picture of " + std::to_string(width) + "x" + std::to_string(height) +
                                    " pixels is too large");
-    // Assigning a fresh vector both zeroes the pixels and releases a larger buffer.
-    pixels_ = std::vector<Color32>(static_cast<size_t>(count), 0u);
+    // A fresh buffer both zeroes the pixels and releases a larger one.
+    pixels_ = decltype(pixels_)(static_cast<size_t>(count), 0u);
     width_ = width;
     height_ = height;
 }

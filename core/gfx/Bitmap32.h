@@ -6,6 +6,7 @@
 
 #include "core/gfx/Color.h"
 #include "core/gfx/Geometry.h"
+#include "core/util/LargeAlloc.h"
 
 namespace viramo {
 
@@ -61,7 +62,7 @@ public:
 private:
     int width_ = 0;
     int height_ = 0;
-    std::vector<Color32> pixels_;
+    std::vector<Color32, LargeAllocator<Color32>> pixels_;
 };
 
 // Largest pixel count a Bitmap32 may hold (and the default picture limit).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "core/gfx/Blend.h"
 #include "core/gfx/Kernels.h"
@@ -119,14 +120,17 @@ FloatRect ProjectiveTransformation::transformedBounds() const { return boundsOf(
 
 namespace {
 
-inline std::uint32_t lerpChannels(Color32 a, Color32 b, std::uint32_t w) {
-    // w in 0..256, weight of b.
-    std::uint32_t r = 0;
-    for (int s = 0; s < 32; s += 8) {
-        std::uint32_t ca = (a >> s) & 0xFF, cb = (b >> s) & 0xFF;
-        r |= (((ca * (256 - w) + cb * w) + 128) >> 8) << s;
-    }
-    return r;
+// Mixes two pixels, w in 0..256 being the weight of b; two channels per multiply.
+inline Color32 lerpChannels(Color32 a, Color32 b, std::uint32_t w) {
+    const std::uint32_t iw = 256 - w;
+    const std::uint32_t rb = (((a & 0xFF00FFu) * iw + (b & 0xFF00FFu) * w + 0x800080u) >> 8) & 0xFF00FFu;
+    const std::uint32_t ag = (((a >> 8) & 0xFF00FFu) * iw + ((b >> 8) & 0xFF00FFu) * w + 0x800080u) & 0xFF00FF00u;
+    return rb | ag;
+}
+
+inline int fastFloor(double v) {
+    const int i = static_cast<int>(v);
+    return v < i ? i - 1 : i;
 }
 
 struct Sampler {
@@ -135,18 +139,27 @@ struct Sampler {
 
     Color32 at(int x, int y) const { return src.pixel(std::clamp(x, l, r), std::clamp(y, t, b)); }
 
-    Color32 nearest(double sx, double sy) const {
-        return at(static_cast<int>(std::floor(sx)), static_cast<int>(std::floor(sy)));
-    }
+    Color32 nearest(double sx, double sy) const { return at(fastFloor(sx), fastFloor(sy)); }
     Color32 linear(double sx, double sy) const {
         const double fx = sx - 0.5, fy = sy - 0.5;
-        const double flx = std::floor(fx), fly = std::floor(fy);
-        const int x0 = static_cast<int>(flx), y0 = static_cast<int>(fly);
-        const std::uint32_t wx = static_cast<std::uint32_t>(std::lround((fx - flx) * 256));
-        const std::uint32_t wy = static_cast<std::uint32_t>(std::lround((fy - fly) * 256));
-        Color32 top = lerpChannels(at(x0, y0), at(x0 + 1, y0), wx);
-        Color32 bot = lerpChannels(at(x0, y0 + 1), at(x0 + 1, y0 + 1), wx);
-        return lerpChannels(top, bot, wy);
+        const int x0 = fastFloor(fx), y0 = fastFloor(fy);
+        const std::uint32_t wx = static_cast<std::uint32_t>((fx - x0) * 256 + 0.5);
+        const std::uint32_t wy = static_cast<std::uint32_t>((fy - y0) * 256 + 0.5);
+        Color32 p00, p10, p01, p11;
+        if (x0 >= l && x0 < r && y0 >= t && y0 < b) {  // all four inside: no clamping
+            const Color32* row = src.scanLine(y0) + x0;
+            p00 = row[0];
+            p10 = row[1];
+            row += src.width();
+            p01 = row[0];
+            p11 = row[1];
+        } else {
+            p00 = at(x0, y0);
+            p10 = at(x0 + 1, y0);
+            p01 = at(x0, y0 + 1);
+            p11 = at(x0 + 1, y0 + 1);
+        }
+        return lerpChannels(lerpChannels(p00, p10, wx), lerpChannels(p01, p11, wx), wy);
     }
     Color32 spline(double sx, double sy) const {
         const double fx = sx - 0.5, fy = sy - 0.5;
@@ -186,25 +199,63 @@ void transformByMatrix(Bitmap32& dst, const Bitmap32& src, const FloatRect& srcR
     const Sampler sampler{src, static_cast<int>(std::floor(sl)), static_cast<int>(std::floor(st)),
                           static_cast<int>(std::ceil(sr)) - 1, static_cast<int>(std::ceil(sb)) - 1};
     const auto& m = inv.m;
+    const bool affine = m[2][0] == 0 && m[2][1] == 0;
+    const bool blend = src.drawMode == DrawMode::Blend;
+    // Each row is sampled into a buffer and then combined in one pass; pixels
+    // whose centre falls outside the source stay transparent, which blending
+    // leaves unchanged, and which an opaque copy skips.
+    auto drawRow = [&](int y, std::vector<Color32>& buf, std::vector<std::uint8_t>& inside, auto sample) {
+        const double py = y + 0.5, px0 = area.left + 0.5;
+        // The mapping is linear along a row: step instead of multiplying.
+        double u = m[0][0] * px0 + m[0][1] * py + m[0][2];
+        double v = m[1][0] * px0 + m[1][1] * py + m[1][2];
+        double w = m[2][0] * px0 + m[2][1] * py + m[2][2];
+        const double du = m[0][0], dv = m[1][0], dw = m[2][0];
+        const int n = area.width();
+        int first = n, last = -1;
+        for (int i = 0; i < n; ++i, u += du, v += dv, w += dw) {
+            double sx = u, sy = v;
+            if (!affine) {
+                if (w == 0) {
+                    buf[i] = 0;
+                    inside[i] = 0;
+                    continue;
+                }
+                sx = u / w;
+                sy = v / w;
+            }
+            const bool in = sx >= sl && sx < sr && sy >= st && sy < sb;
+            inside[i] = in;
+            buf[i] = in ? sample(sx, sy) : 0;
+            if (in) {
+                first = std::min(first, i);
+                last = i;
+            }
+        }
+        if (last < first) return;
+        Color32* row = dst.scanLine(y) + area.left;
+        if (blend) {
+            BlendLine(buf.data() + first, row + first, last - first + 1, src.masterAlpha);
+        } else {
+            for (int i = first; i <= last; ++i)
+                if (inside[i]) row[i] = buf[i];
+        }
+    };
     ParallelRows(area.height(), static_cast<long long>(area.width()) * area.height() * 8, [&](int first, int last) {
+        std::vector<Color32> buf(static_cast<size_t>(area.width()));
+        std::vector<std::uint8_t> inside(static_cast<size_t>(area.width()));
         for (int i = first; i < last; ++i) {
             const int y = area.top + i;
-            Color32* row = dst.scanLine(y);
-            const double py = y + 0.5;
-            for (int x = area.left; x < area.right; ++x) {
-                const double px = x + 0.5;
-                const double w = m[2][0] * px + m[2][1] * py + m[2][2];
-                if (w == 0) continue;
-                const double sx = (m[0][0] * px + m[0][1] * py + m[0][2]) / w;
-                const double sy = (m[1][0] * px + m[1][1] * py + m[1][2]) / w;
-                if (!(sx >= sl && sx < sr && sy >= st && sy < sb)) continue;
-                Color32 c;
-                switch (src.filter) {
-                    case StretchFilter::Nearest: c = sampler.nearest(sx, sy); break;
-                    case StretchFilter::Linear: c = sampler.linear(sx, sy); break;
-                    default: c = sampler.spline(sx, sy); break;
-                }
-                row[x] = src.drawMode == DrawMode::Opaque ? c : BlendPixel(c, row[x], src.masterAlpha);
+            switch (src.filter) {
+                case StretchFilter::Nearest:
+                    drawRow(y, buf, inside, [&](double sx, double sy) { return sampler.nearest(sx, sy); });
+                    break;
+                case StretchFilter::Linear:
+                    drawRow(y, buf, inside, [&](double sx, double sy) { return sampler.linear(sx, sy); });
+                    break;
+                default:
+                    drawRow(y, buf, inside, [&](double sx, double sy) { return sampler.spline(sx, sy); });
+                    break;
             }
         }
     });

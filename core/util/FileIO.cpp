@@ -36,18 +36,19 @@ Bytes ReadFileBytes(const std::string& path) {
     struct stat st {};
     if (::fstat(f.fd, &st) != 0) throw FileError(path, "cannot read: " + errnoText());
     if (S_ISDIR(st.st_mode)) throw FileError(path, "is a folder, not a file");
-    Bytes data;
-    if (st.st_size > 0) data.reserve(static_cast<size_t>(st.st_size));
-    std::uint8_t buf[1 << 16];
+    Bytes data(st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0);
+    size_t got = 0;
     for (;;) {
-        ssize_t n = ::read(f.fd, buf, sizeof buf);
+        if (got == data.size()) data.resize(data.size() + (1 << 16));  // the file grew, or a pipe
+        ssize_t n = ::read(f.fd, data.data() + got, data.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
             throw FileError(path, "cannot read: " + errnoText());
         }
         if (n == 0) break;
-        data.insert(data.end(), buf, buf + n);
+        got += static_cast<size_t>(n);
     }
+    data.resize(got);
     return data;
 }
 

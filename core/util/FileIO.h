@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "core/util/LargeAlloc.h"
+
 namespace viramo {
 
-using Bytes = std::vector<std::uint8_t>;
+using Bytes = std::vector<std::uint8_t, LargeAllocator<std::uint8_t>>;
 
 // Reads the whole file; throws FileError when it cannot be opened or read.
 Bytes ReadFileBytes(const std::string& path);

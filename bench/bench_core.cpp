@@ -1,0 +1,147 @@
+// Benchmarks of the raster core and codecs on a 6000 x 4000 photograph-sized picture.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <unistd.h>
+
+#include "core/codecs/Bmp.h"
+#include "core/codecs/Jpeg.h"
+#include "core/codecs/Picture.h"
+#include "core/codecs/Png.h"
+#include "core/gfx/Blend.h"
+#include "core/gfx/Resample.h"
+#include "core/gfx/Transform.h"
+
+using namespace viramo;
+
+namespace {
+
+constexpr int kW = 6000, kH = 4000;
+
+// Smooth gradients with fine grain, compressing like a real photograph.
+const Bitmap32& Photo() {
+    static const Bitmap32 photo = [] {
+        Bitmap32 b(kW, kH);
+        std::uint32_t seed = 1;
+        for (int y = 0; y < kH; ++y) {
+            Color32* row = b.scanLine(y);
+            for (int x = 0; x < kW; ++x) {
+                seed = seed * 1664525u + 1013904223u;
+                const int n = static_cast<int>(seed >> 29);
+                row[x] = MakeColor32((x * 255 / kW + n) & 0xFF, (y * 255 / kH + n) & 0xFF, ((x + y) / 40 + n) & 0xFF);
+            }
+        }
+        return b;
+    }();
+    return photo;
+}
+
+const Bytes& PhotoJpeg() {
+    static const Bytes jpeg = EncodeJpeg(Photo(), 90);
+    return jpeg;
+}
+
+void SetBytes(benchmark::State& state, std::size_t bytes) {
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+}
+
+void BM_JpegDecode(benchmark::State& state) {
+    const Bytes& jpeg = PhotoJpeg();
+    for (auto _ : state) benchmark::DoNotOptimize(DecodeJpeg(jpeg));
+    SetBytes(state, std::size_t{4} * kW * kH);
+}
+BENCHMARK(BM_JpegDecode)->Unit(benchmark::kMillisecond);
+
+void BM_JpegEncode(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(EncodeJpeg(Photo(), 90));
+    SetBytes(state, std::size_t{4} * kW * kH);
+}
+BENCHMARK(BM_JpegEncode)->Unit(benchmark::kMillisecond);
+
+void BM_PngEncode(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(EncodePng(Photo()));
+    SetBytes(state, std::size_t{4} * kW * kH);
+}
+BENCHMARK(BM_PngEncode)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_BmpWrite(benchmark::State& state) {
+    const std::string path = "/tmp/viramo_bench.bmp";
+    for (auto _ : state) SavePicture(path, Photo());
+    ::unlink(path.c_str());
+    SetBytes(state, std::size_t{4} * kW * kH);
+}
+BENCHMARK(BM_BmpWrite)->Unit(benchmark::kMillisecond);
+
+void BM_BmpEncodeInMemory(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(EncodeBmp(Photo()));
+    SetBytes(state, std::size_t{4} * kW * kH);
+}
+BENCHMARK(BM_BmpEncodeInMemory)->Unit(benchmark::kMillisecond);
+
+void BM_BmpRead(benchmark::State& state) {
+    const std::string path = "/tmp/viramo_bench_read.bmp";
+    SavePicture(path, Photo());
+    for (auto _ : state) benchmark::DoNotOptimize(LoadPicture(path));
+    ::unlink(path.c_str());
+    SetBytes(state, std::size_t{4} * kW * kH);
+}
+BENCHMARK(BM_BmpRead)->Unit(benchmark::kMillisecond);
+
+void BM_BlendFullLayer(benchmark::State& state) {
+    Bitmap32 layer = Photo();
+    layer.setAllAlpha(200);
+    layer.drawMode = DrawMode::Blend;
+    layer.masterAlpha = 180;
+    Bitmap32 canvas(kW, kH, 0xFF808080);
+    for (auto _ : state) {
+        StretchDraw(canvas, canvas.boundsRect(), layer);
+        benchmark::ClobberMemory();
+    }
+    SetBytes(state, std::size_t{4} * kW * kH);
+}
+BENCHMARK(BM_BlendFullLayer)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_StretchToHalf(benchmark::State& state) {
+    Bitmap32 src = Photo();
+    src.filter = static_cast<StretchFilter>(state.range(0));
+    Bitmap32 dst(kW / 2, kH / 2);
+    for (auto _ : state) {
+        StretchDraw(dst, dst.boundsRect(), src);
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel(state.range(0) == 0 ? "nearest" : state.range(0) == 1 ? "linear" : "spline");
+    SetBytes(state, std::size_t{4} * kW * kH);
+}
+BENCHMARK(BM_StretchToHalf)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ProjectiveDraw(benchmark::State& state) {
+    Bitmap32 src = Photo();
+    src.filter = StretchFilter::Linear;
+    src.drawMode = DrawMode::Blend;
+    Bitmap32 dst(kW, kH, 0x00FFFFFF);
+    ProjectiveTransformation t;
+    t.srcRect = FloatRect{0, 0, kW, kH};
+    t.corners = {FloatPoint{0.15 * kW, 0}, FloatPoint{0.85 * kW, 0}, FloatPoint{kW, kH}, FloatPoint{0, kH}};
+    for (auto _ : state) {
+        Transform(dst, src, t);
+        benchmark::ClobberMemory();
+    }
+    SetBytes(state, std::size_t{4} * kW * kH);
+}
+BENCHMARK(BM_ProjectiveDraw)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The yardstick: one plain pass over every pixel.
+void BM_OnePassCopy(benchmark::State& state) {
+    Bitmap32 dst(kW, kH);
+    for (auto _ : state) {
+        DrawAt(dst, 0, 0, Photo());
+        benchmark::ClobberMemory();
+    }
+    SetBytes(state, std::size_t{4} * kW * kH);
+}
+BENCHMARK(BM_OnePassCopy)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts the editor on the bundled sample photograph.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh
+exec build/ui/fotoviramo "${@:-build/content/sample.jpg}"
