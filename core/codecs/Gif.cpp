@@ -24,6 +24,7 @@ int readFn(GifFileType* gif, GifByteType* buf, int len) {
     auto* r = static_cast<Reader*>(gif->UserData);
     if (len <= 0) return 0;
     size_t n = std::min(static_cast<size_t>(len), r->data->size() - r->pos);
+    if (n == 0) return 0;
     std::memcpy(buf, r->data->data() + r->pos, n);
     r->pos += n;
     return static_cast<int>(n);

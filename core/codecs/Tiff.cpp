@@ -39,6 +39,7 @@ tmsize_t readProc(thandle_t h, void* buf, tmsize_t n) {
 tmsize_t writeProc(thandle_t h, void* buf, tmsize_t n) {
     auto* f = static_cast<MemFile*>(h);
     if (!f->data || n < 0) return -1;
+    if (n == 0) return 0;
     const size_t end = f->pos + static_cast<size_t>(n);
     if (end > f->data->size()) f->data->resize(end);
     std::memcpy(f->data->data() + f->pos, buf, static_cast<size_t>(n));
