@@ -212,4 +212,33 @@ Bitmap32 Resampled(const Bitmap32& src, int width, int height, StretchFilter fil
     return out;
 }
 
+Bitmap32 HalfSize(const Bitmap32& src) {
+    Bitmap32 out((src.width() + 1) / 2, (src.height() + 1) / 2);
+    if (out.empty()) return out;
+    const int w = src.width();
+    ParallelRows(out.height(), static_cast<long long>(out.width()) * out.height() * 4, [&](int first, int last) {
+        for (int y = first; y < last; ++y) {
+            const std::uint8_t* r0 = reinterpret_cast<const std::uint8_t*>(src.scanLine(2 * y));
+            const std::uint8_t* r1 = reinterpret_cast<const std::uint8_t*>(src.scanLine(std::min(2 * y + 1, src.height() - 1)));
+            std::uint8_t* o = reinterpret_cast<std::uint8_t*>(out.scanLine(y));
+            const int even = w / 2;
+            for (int x = 0; x < even; ++x)
+                for (int c = 0; c < 4; ++c) {
+                    const int a = 8 * x + c, b = a + 4;
+                    o[4 * x + c] = static_cast<std::uint8_t>((r0[a] + r0[b] + r1[a] + r1[b] + 2) >> 2);
+                }
+            if (w & 1)
+                for (int c = 0; c < 4; ++c) {
+                    const int a = 4 * (w - 1) + c;
+                    o[4 * even + c] = static_cast<std::uint8_t>((r0[a] + r1[a] + 1) >> 1);
+                }
+        }
+    });
+    out.masterAlpha = src.masterAlpha;
+    out.drawMode = src.drawMode;
+    out.filter = src.filter;
+    out.outerColor = src.outerColor;
+    return out;
+}
+
 }  // namespace viramo

@@ -18,4 +18,8 @@ void StretchDraw(Bitmap32& dst, const Rect& dstRect, const Bitmap32& src);
 // all four channels resampled, attributes kept).
 Bitmap32 Resampled(const Bitmap32& src, int width, int height, StretchFilter filter);
 
+// Half the size (rounded up), each pixel the average of a 2 x 2 block, all
+// four channels; edge pixels of odd sizes are repeated.
+Bitmap32 HalfSize(const Bitmap32& src);
+
 }  // namespace viramo
