@@ -9,6 +9,8 @@
 #include "core/codecs/Jpeg.h"
 #include "core/codecs/Picture.h"
 #include "core/codecs/Png.h"
+#include "core/document/ViewRender.h"
+#include "core/document/Zoom.h"
 #include "core/gfx/Blend.h"
 #include "core/gfx/Resample.h"
 #include "core/gfx/Transform.h"
@@ -141,6 +143,63 @@ void BM_OnePassCopy(benchmark::State& state) {
     SetBytes(state, std::size_t{4} * kW * kH);
 }
 BENCHMARK(BM_OnePassCopy)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The editor's view: a 6000 x 4000 canvas with ten photograph layers in a
+// 1280 x 800 view. "Warm" frames reuse the scaled copies (scrolling, moving a
+// layer); a "cold" frame follows a zoom change and rescales everything.
+struct ViewScene {
+    Document doc;
+    ViewScene() {
+        doc.setCanvas(Photo());
+        for (int i = 0; i < 10; ++i) {
+            Layer& l = doc.AddPhotograph(Photo(), 3000, 2000);
+            doc.SetLayerLocation(l, FloatRect{float(i * 100), float(i * 80), float(i * 100 + kW), float(i * 80 + kH)});
+            doc.SetLayerOpacity(200);
+        }
+        doc.SetSelection(nullptr);
+    }
+    ViewGeometry geometry(float scale) const {
+        const int vw = 1280, vh = 800;
+        ViewGeometry g{scale, 0, 0, vw, vh};
+        g.originX = std::max(0.0, (vw - kW * double(scale)) / 2);
+        g.originY = std::max(0.0, (vh - kH * double(scale)) / 2);
+        return g;
+    }
+};
+
+ViewScene& Scene() {
+    static ViewScene scene;
+    return scene;
+}
+
+float FitScaleOfScene() { return *FitScale(kW, kH, 1280, 800); }
+
+void BM_ViewPaintWarm(benchmark::State& state) {
+    ViewScene& s = Scene();
+    const float scale = state.range(0) ? FitScaleOfScene() : 1.f;
+    Bitmap32 buffer;
+    ViewCache cache;
+    RenderView(s.doc, s.geometry(scale), ViewBackground{}, buffer, cache);
+    for (auto _ : state) {
+        RenderView(s.doc, s.geometry(scale), ViewBackground{}, buffer, cache);
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel(state.range(0) ? "fit zoom" : "100%");
+}
+BENCHMARK(BM_ViewPaintWarm)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ViewPaintAfterZoom(benchmark::State& state) {
+    ViewScene& s = Scene();
+    Bitmap32 buffer;
+    ViewCache cache;
+    for (auto _ : state) {
+        cache = ViewCache();
+        RenderView(s.doc, s.geometry(FitScaleOfScene()), ViewBackground{}, buffer, cache);
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel("fit zoom, cold");
+}
+BENCHMARK(BM_ViewPaintAfterZoom)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 }  // namespace
 

@@ -47,12 +47,15 @@ void ViewCache::endFrame() {
         it = it->second.used ? std::next(it) : entries_.erase(it);
 }
 
-void FillBackground(Bitmap32& buffer, const ViewBackground& bg) {
+void FillBackground(Bitmap32& buffer, const ViewBackground& bg) { FillBackgroundRows(buffer, bg, 0, buffer.height()); }
+
+void FillBackgroundRows(Bitmap32& buffer, const ViewBackground& bg, int top, int bottom) {
     if (!bg.chess) {
-        buffer.clear(bg.color | 0xFF000000u);
+        std::fill(buffer.scanLine(top), buffer.scanLine(top) + static_cast<size_t>(bottom - top) * buffer.width(),
+                  bg.color | 0xFF000000u);
         return;
     }
-    for (int y = 0; y < buffer.height(); ++y) {
+    for (int y = top; y < bottom; ++y) {
         Color32* row = buffer.scanLine(y);
         const int ry = (y >> 3) & 1;
         for (int x = 0; x < buffer.width(); ++x) row[x] = ((x >> 3) & 1) == ry ? 0x1FB0B0B0u : 0xFFFFFFFFu;
@@ -93,9 +96,21 @@ FloatRect toBuffer(const ViewGeometry& g, const FloatRect& p) {
                      static_cast<float>(g.originY + p.bottom * g.scale)};
 }
 
-// Draws bitmap b placed at canvas rectangle p, within clip.
-void drawPlaced(Bitmap32& buffer, const ViewGeometry& g, const Bitmap32& b, const FloatRect& p, const Rect& clip,
-                ViewCache& cache, const void* key, std::uint64_t version) {
+// One drawing step of a frame: a bitmap at buffer rectangle 'at' within 'clip',
+// or a frame layer's grey window at 'area'.
+struct DrawOp {
+    const Bitmap32* bitmap = nullptr;
+    FloatRect at;
+    Rect clip;
+    bool frame = false;
+    Rect area;
+};
+
+// Plans the drawing of bitmap b placed at canvas rectangle p, within clip.
+// Reduced pictures come from the cache; enlarged ones are resampled while
+// drawing, only where visible.
+void planPlaced(std::vector<DrawOp>& ops, const Bitmap32& buffer, const ViewGeometry& g, const Bitmap32& b,
+                const FloatRect& p, const Rect& clip, ViewCache& cache, const void* key, std::uint64_t version) {
     if (b.empty()) return;
     FloatRect r = toBuffer(g, p);
     if (r.left > r.right) std::swap(r.left, r.right);
@@ -108,13 +123,18 @@ void drawPlaced(Bitmap32& buffer, const ViewGeometry& g, const Bitmap32& b, cons
     const int w = RndI(r.right) - x, h = RndI(r.bottom) - y;
     if (w <= 0 || h <= 0) return;
     const FloatRect at{static_cast<float>(x), static_cast<float>(y), static_cast<float>(x + w), static_cast<float>(y + h)};
-    if (static_cast<long long>(w) * h > static_cast<long long>(b.width()) * b.height()) {
-        // Enlarged: resample only what is visible, every frame.
-        StretchDraw(buffer, at, visible, b, b.boundsRect());
-        return;
+    const bool enlarged = static_cast<long long>(w) * h > static_cast<long long>(b.width()) * b.height();
+    const Bitmap32& s = (enlarged || (w == b.width() && h == b.height())) ? b : cache.scaled(key, version, b, w, h);
+    ops.push_back(DrawOp{&s, at, visible, false, {}});
+}
+
+void runBitmapOps(Bitmap32& buffer, const std::vector<DrawOp>& ops, size_t first, size_t last, int bandTop,
+                  int bandBottom) {
+    for (size_t i = first; i < last; ++i) {
+        const DrawOp& op = ops[i];
+        Rect clip = Intersect(op.clip, Rect{0, bandTop, buffer.width(), bandBottom});
+        if (!clip.empty()) StretchDraw(buffer, op.at, clip, *op.bitmap, op.bitmap->boundsRect());
     }
-    const Bitmap32& s = (w == b.width() && h == b.height()) ? b : cache.scaled(key, version, b, w, h);
-    StretchDraw(buffer, at, visible, s, s.boundsRect());
 }
 
 }  // namespace
@@ -122,13 +142,13 @@ void drawPlaced(Bitmap32& buffer, const ViewGeometry& g, const Bitmap32& b, cons
 void RenderView(const Document& doc, const ViewGeometry& g, const ViewBackground& bg, Bitmap32& buffer,
                 ViewCache& cache) {
     if (buffer.width() != g.width || buffer.height() != g.height) buffer.setSize(g.width, g.height);
-    FillBackground(buffer, bg);
+    // First decide what to draw (scaling what needs it), then draw it in
+    // horizontal bands, one per core.
+    std::vector<DrawOp> ops;
     cache.beginFrame();
     const Bitmap32& canvas = doc.canvas();
     const FloatRect canvasRect{0, 0, static_cast<float>(canvas.width()), static_cast<float>(canvas.height())};
-    if (!canvas.empty()) {
-        drawPlaced(buffer, g, canvas, canvasRect, buffer.boundsRect(), cache, &canvas, doc.canvasVersion());
-    }
+    planPlaced(ops, buffer, g, canvas, canvasRect, buffer.boundsRect(), cache, &canvas, doc.canvasVersion());
     const FloatRect cr = toBuffer(g, canvasRect);
     const Rect canvasClip{static_cast<int>(std::ceil(cr.left - 0.5)), static_cast<int>(std::ceil(cr.top - 0.5)),
                           static_cast<int>(std::ceil(cr.right - 0.5)), static_cast<int>(std::ceil(cr.bottom - 0.5))};
@@ -137,16 +157,32 @@ void RenderView(const Document& doc, const ViewGeometry& g, const ViewBackground
         if (!l.visible) continue;
         if (l.isBitmap()) {
             const Rect clip = l.cropped ? canvasClip : buffer.boundsRect();
-            drawPlaced(buffer, g, l.bitmap, l.location, clip, cache, &l, l.pixelVersion);
+            planPlaced(ops, buffer, g, l.bitmap, l.location, clip, cache, &l, l.pixelVersion);
         } else if (l.isFrame()) {
             const FloatRect r = toBuffer(g, l.location);
             Rect area{RndI(std::min(r.left, r.right)), RndI(std::min(r.top, r.bottom)), RndI(std::max(r.left, r.right)),
                       RndI(std::max(r.top, r.bottom))};
-            area = Intersect(area, buffer.boundsRect());
-            PaintFrameArea(buffer, area, static_cast<std::uint8_t>(std::clamp(doc.areaShade, 0, 255)));
+            ops.push_back(DrawOp{nullptr, {}, {}, true, Intersect(area, buffer.boundsRect())});
         }
     }
     cache.endFrame();
+    const std::uint8_t shade = static_cast<std::uint8_t>(std::clamp(doc.areaShade, 0, 255));
+    size_t first = 0;
+    bool background = true;
+    while (first <= ops.size()) {
+        size_t last = first;
+        while (last < ops.size() && !ops[last].frame) ++last;
+        const long long work = static_cast<long long>(buffer.width()) * buffer.height() *
+                               static_cast<long long>(last - first + (background ? 1 : 0));
+        ParallelRows(buffer.height(), work, [&](int top, int bottom) {
+            if (background) FillBackgroundRows(buffer, bg, top, bottom);
+            runBitmapOps(buffer, ops, first, last, top, bottom);
+        });
+        background = false;
+        if (last == ops.size()) break;
+        PaintFrameArea(buffer, ops[last].area, shade);  // reads around itself: not split into bands
+        first = last + 1;
+    }
 }
 
 }  // namespace viramo

@@ -53,5 +53,6 @@ void RenderView(const Document& doc, const ViewGeometry& g, const ViewBackground
 void PaintFrameArea(Bitmap32& buffer, const Rect& r, std::uint8_t shade);
 
 void FillBackground(Bitmap32& buffer, const ViewBackground& bg);
+void FillBackgroundRows(Bitmap32& buffer, const ViewBackground& bg, int top, int bottom);
 
 }  // namespace viramo

@@ -11,7 +11,7 @@ void ParallelRows(int count, long long work, const std::function<void(int, int)>
     if (count <= 0) return;
     unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     int chunks = static_cast<int>(std::min<unsigned>(cores, 8));
-    if (chunks <= 1 || work < 2'000'000 || count < 2) {
+    if (chunks <= 1 || work < 500'000 || count < 2) {
         body(0, count);
         return;
     }
