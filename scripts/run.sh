@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-exec build/ui/fotoviramo "${@:-build/content/sample.jpg}"
+exec build/bin/fotoviramo "${@:-build/bin/Samples/sample.jpg}"

@@ -252,6 +252,20 @@ Layer* Document::LayerAt(double x, double y) const {
     return nullptr;
 }
 
+void Document::ClickAt(double x, double y, bool onRubberBand) {
+    Layer* hit = onRubberBand ? rubberBand_ : LayerAt(x, y);
+    if (hit && !onRubberBand) SetSelection(hit);
+    if (!hit) SetSelection(nullptr);
+    else if (!selection_ || selection_->isFrame()) return;
+    for (int i = 0; i < layerCount(); ++i) {
+        if (layer(i).isFrame()) {
+            takeLayer(i);
+            notify(kLayersChanged);
+            return;
+        }
+    }
+}
+
 Bitmap32 Document::Flatten() const {
     Bitmap32 out(canvas_.width(), canvas_.height());
     if (out.empty()) return out;

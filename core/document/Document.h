@@ -99,6 +99,12 @@ public:
     void LayerRescaleClick();
     void LayerResetScaleClick();
 
+    // A mouse press on the view at canvas point (x, y): a layer under the point
+    // (unless the press is on the rubber band) becomes the selection; a press
+    // beside every layer clears it; either way the first frame layer goes,
+    // unless a frame layer is what is selected.
+    void ClickAt(double x, double y, bool onRubberBand);
+
     // The topmost visible layer taking mouse input whose placement holds the
     // canvas point (the rubber band excluded); null when none.
     Layer* LayerAt(double x, double y) const;

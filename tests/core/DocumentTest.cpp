@@ -209,3 +209,25 @@ TEST(Document, RescalingTheLayerBitmapToItsPlacement) {
     d.LayerResetScaleClick();
     EXPECT_EQ(l.location, (FloatRect{0, 0, 51, 25}));
 }
+
+TEST(Document, ClicksSelectLayersAndRemoveFramesBesideThem) {
+    Document d;
+    WithCanvas(d);
+    Layer& a = AddAt(d, {0, 0, 100, 100});
+    Layer& f = d.CreateFrameLayer(400, 300, kCropFrameTag);
+    d.SetSelection(&f);
+    d.ClickAt(400, 300, false);  // on the frame: it stays selected and stays
+    EXPECT_EQ(d.selection(), &f);
+    d.ClickAt(50, 50, false);  // on the layer: selected, the frame goes
+    EXPECT_EQ(d.selection(), &a);
+    EXPECT_EQ(d.indexOf(&f), -1);
+    d.CreateFrameLayer(400, 300, kSelectionFrameTag);
+    d.ClickAt(50, 50, true);  // on the rubber band of the selected layer
+    EXPECT_EQ(d.selection(), &a);
+    for (int i = 0; i < d.layerCount(); ++i) EXPECT_FALSE(d.layer(i).isFrame());
+    d.CreateFrameLayer(400, 300, kCropFrameTag);
+    d.ClickAt(700, 500, false);  // beside everything
+    EXPECT_EQ(d.selection(), nullptr);
+    EXPECT_FALSE(d.rubberBand()->visible);
+    for (int i = 0; i < d.layerCount(); ++i) EXPECT_FALSE(d.layer(i).isFrame());
+}

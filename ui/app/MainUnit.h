@@ -1,26 +1,154 @@
 #pragma once
-// TMainForm: the main window of the editor.
+// TMainForm: the main window. It owns the document, shows it in the view and
+// the side panel, and runs the menu commands. Its implementation is split by
+// menu: MainUnit.cpp (start-up, layout, reacting to changes),
+// MainUnit_Menus.cpp (menus, tool bar, enabling), MainUnit_File.cpp (opening,
+// recent files, closing, settings), MainUnit_Layers.cpp (layer commands and
+// the layer panel), MainUnit_View.cpp (zoom, background, help).
 #include <QMainWindow>
-#include <QString>
+#include <QMessageBox>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <map>
 
-#include "core/gfx/Bitmap32.h"
+#include "core/document/Document.h"
+#include "core/document/Settings.h"
 
 class ImgView;
+class TaskPanel;
+class QAction;
+class QCheckBox;
+class QComboBox;
 class QLabel;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QTabWidget;
+class QToolBar;
+class QVBoxLayout;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public viramo::DocumentListener {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
 
-    // Opens a picture as the canvas; shows a message and keeps the current
-    // picture when it cannot be read. Returns whether it opened.
+    viramo::Document& document() { return doc_; }
+    ImgView* view() const { return view_; }
+
+    // The common part of every open; shows a message and keeps the open
+    // document when the file cannot be read. Returns whether it opened.
     bool OpenFileByPath(const QString& path);
-    const viramo::Bitmap32& canvas() const { return canvas_; }
+    // The file named on the command line (its pieces joined with blanks).
+    void OpenCommandLine(const QStringList& arguments);
+    // Asks "Сохранить изображение?" when there are unsaved changes; false on Cancel.
+    bool AskSaveChanges();
+    // Tests answer the question box through this instead of a user.
+    std::function<QMessageBox::StandardButton(const QString&)> questionHandler;
+
+    // An action by its object name ("actOpen", ...), for tests and the tool bar.
+    QAction* action(const QString& name) const;
+    QString statusText(int panel) const;
+    const QString& documentPath() const { return documentPath_; }
+    const viramo::RecentList& recentList() const { return recent_; }
+    std::array<QString, 4> startLabelTexts() const;
+    bool startPageVisible() const;
+    bool layerPanelVisible() const;
+    bool cropPanelVisible() const;
+    bool imagePanelVisible() const;
+    bool compositionPanelVisible() const;
+
+    void documentChanged(unsigned changes) override;
+
+protected:
+    void closeEvent(QCloseEvent*) override;
+    void showEvent(QShowEvent*) override;
 
 private:
-    viramo::Bitmap32 canvas_;
+    // MainUnit.cpp
+    void buildLayout();
+    void buildSidePanel();
+    void buildStartPage(QVBoxLayout* layout);
+    void ViewChanged();          // after every change of the view
+    void UpdateSelectionPanels();
+    void setStatus(int panel, const QString& text);
+
+    // MainUnit_Menus.cpp
+    void buildMenus();
+    QAction* addAction(QMenu* menu, const QString& name, const QString& caption,
+                       const QKeySequence& shortcut = {}, bool wired = true);
+    void enable(const QString& name, bool on);
+    void UpdateImageMenu();
+    void UpdateEditMenu();
+    void UpdateSelectionMenu();
+    void UpdateProcessingMenu();
+    void UpdateFileMenu();
+    void ShowLayerPopup(const QPoint& globalPos);
+    bool clipboardHasPicture() const;
+
+    // MainUnit_File.cpp
+    void FileOpenClick();
+    void OpenRecentFile(int entry);
+    bool SaveClick();  // true once the file is written
+    void ExitClick();
+    void ReadSettings();
+    void WriteSettings();
+    void WriteRecentList();
+    void RebuildRecentMenu();
+    void FilesDropped(const QStringList& paths);
+
+    // MainUnit_Layers.cpp
+    void AddPhotoClick();
+    bool AddPhotoFromPath(const QString& path);
+    void CloneClick();
+    void DeleteClick();
+    void ReorderClick(int how);
+    void LayerOpacityChange(int value);
+    void LayerInterpolateClick(bool on);
+    void ImageInterpolateClick(bool on);
+
+    // MainUnit_View.cpp
+    void Zoom100Click();
+    void FitClick();
+    void ScaleComboChange(const QString& text);
+    void WheelZoom(bool awayFromUser);
+    void ShowZoomText();
+    void ChooseBackgroundClick();
+    void ChessClick(bool on);
+    void HelpClick();
+    void OpenLink(const char* address);
+
+    viramo::Document doc_;
+    QString documentPath_;
+    viramo::RecentList recent_;
+    viramo::FormSettings formSettings_;
+    viramo::PlatformColor backgroundColor_ = viramo::clGray;
+    std::array<std::string, 4> startLabels_;
+
     ImgView* view_ = nullptr;
-    QLabel* pathPanel_ = nullptr;
-    QLabel* sizePanel_ = nullptr;
+    QWidget* sidePanel_ = nullptr;
+    TaskPanel* pnlImage_ = nullptr;
+    TaskPanel* panel1_ = nullptr;
+    TaskPanel* pnlBitmapLayer_ = nullptr;
+    TaskPanel* start_ = nullptr;
+    TaskPanel* crops_ = nullptr;
+    QComboBox* scaleCombo_ = nullptr;
+    QCheckBox* imageInterpolate_ = nullptr;
+    QSlider* layerOpacity_ = nullptr;
+    QCheckBox* layerInterpolate_ = nullptr;
+    QCheckBox* propos_ = nullptr;
+    QComboBox* cropsP_ = nullptr;
+    QCheckBox* obrat_ = nullptr;
+    QTabWidget* compositionTabs_ = nullptr;
+    std::array<QLabel*, 4> labs_{};
+    QLabel* status0_ = nullptr;
+    QLabel* status1_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QMenu* layerPopup_ = nullptr;
+    std::map<QString, QAction*> actions_;
+    bool firstShow_ = true;
+    bool updatingPanels_ = false;
+    QStringList pendingCommandLine_;
 };

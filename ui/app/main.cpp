@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QStringList>
-#include <QTimer>
 #include <QTranslator>
 
 #include "ui/app/MainUnit.h"
@@ -10,19 +9,14 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Фото ВИРАМО"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Фото ВИРАМО"));
+    // Qt's own dialogs and buttons speak Russian too.
     QTranslator qtRussian;
     if (qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtRussian);
 
     TMainForm window;
+    window.OpenCommandLine(QApplication::arguments().mid(1));
     window.show();
-    // An unquoted path with blanks arrives in pieces: join them again.
-    const QStringList args = QApplication::arguments().mid(1);
-    if (!args.isEmpty()) {
-        const QString path = args.join(QLatin1Char(' '));
-        QTimer::singleShot(0, &window, [&window, path] { window.OpenFileByPath(path); });
-    }
     return QApplication::exec();
 }
