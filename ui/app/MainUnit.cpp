@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QSlider>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -80,9 +81,11 @@ void TMainForm::buildSidePanel() {
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setFixedWidth(336);
+    // 336 pixels for the panels themselves, plus room for the scroll bar.
+    scroll->setFixedWidth(336 + scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
     scroll->setFrameShape(QFrame::NoFrame);
     auto* inner = new QWidget(scroll);
+    inner->setFixedWidth(336);
     auto* col = new QVBoxLayout(inner);
     col->setContentsMargins(2, 2, 2, 2);
     col->setSpacing(4);
@@ -113,6 +116,7 @@ void TMainForm::buildSidePanel() {
     panel1_ = new TaskPanel(QStringLiteral("Настройка композиции"), 21, 392, inner);
     {
         compositionTabs_ = new QTabWidget;
+        compositionTabs_->setUsesScrollButtons(true);
         for (const char* tab : {"Оформление", "Украшения", "Перспектива"}) {
             auto* page = new QLabel(QStringLiteral("Каталог появится здесь."));
             page->setAlignment(Qt::AlignCenter);
