@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +14,9 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "core/document/Enabling.h"
@@ -29,6 +33,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     buildLayout();
     buildMenus();
     ReadSettings();
+    setAcceptDrops(true);
+    // Timer1: one shot, 100 ms after start.
+    QTimer::singleShot(100, this, &TMainForm::FillCatalogueStrips);
     ViewChanged();
     pnlImage_->setVisible(!doc_.canvasEmpty());
     UpdateSelectionPanels();
@@ -296,6 +303,35 @@ void TMainForm::showEvent(QShowEvent* e) {
         pendingCommandLine_.clear();
         OpenCommandLine(args);
     }
+}
+
+void TMainForm::FillCatalogueStrips() {
+    // The catalogue strips of the composition tabs are filled here once the
+    // template, decoration and perspective catalogues exist.
+}
+
+void TMainForm::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    // FormActivate: the proportions list starts from its first entry each time.
+    cropsP_->setCurrentIndex(0);
+    if (!activated_) {
+        activated_ = true;
+        doc_.sourcePhoto = Bitmap32();
+    }
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* e) {
+    if (e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* e) {
+    QStringList paths;
+    for (const QUrl& u : e->mimeData()->urls())
+        if (u.isLocalFile()) paths << u.toLocalFile();
+    if (paths.isEmpty()) return;
+    e->acceptProposedAction();
+    FilesDropped(paths);
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {

@@ -64,6 +64,9 @@ public:
 protected:
     void closeEvent(QCloseEvent*) override;
     void showEvent(QShowEvent*) override;
+    void changeEvent(QEvent*) override;
+    void dragEnterEvent(QDragEnterEvent*) override;
+    void dropEvent(QDropEvent*) override;
 
 private:
     // MainUnit.cpp
@@ -73,6 +76,7 @@ private:
     void ViewChanged();          // after every change of the view
     void UpdateSelectionPanels();
     void setStatus(int panel, const QString& text);
+    void FillCatalogueStrips();  // the deferred start, 100 ms after the window appears
 
     // MainUnit_Menus.cpp
     void buildMenus();
@@ -149,6 +153,7 @@ private:
     QMenu* layerPopup_ = nullptr;
     std::map<QString, QAction*> actions_;
     bool firstShow_ = true;
+    bool activated_ = false;
     bool updatingPanels_ = false;
     QStringList pendingCommandLine_;
 };

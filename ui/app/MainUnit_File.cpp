@@ -209,6 +209,13 @@ void TMainForm::ReadSettings() {
         }
     }
 
+    // The designed size may not fit a small screen, or a large display scale.
+    if (QScreen* scr = screen()) {
+        const QRect avail = scr->availableGeometry();
+        if (width() > avail.width() || height() > avail.height())
+            resize(std::min(width(), avail.width()), std::min(height(), avail.height()));
+    }
+
     recent_.load(DecodeTextLines(ReadSettingsFile("Dirs.lst")));
     RebuildRecentMenu();
     startLabels_ = recent_.startLabels();
