@@ -262,12 +262,12 @@ void put32(Bytes& b, std::size_t at, std::uint32_t v) {
 
 }  // namespace
 
-Bitmap32 DecodeBmp(const Bytes& data) {
-    ByteReader r(data.data(), data.size(), "BMP");
+Bitmap32 DecodeBmp(const std::uint8_t* data, std::size_t size) {
+    ByteReader r(data, size, "BMP");
     r.need(0, 18);
     if (data[0] != 'B' || data[1] != 'M') bad("not a BMP file");
     const std::uint32_t offBits = r.u32le(10);
-    if (offBits < 14 + 12 || offBits > data.size()) bad("pixel data offset is outside the file");
+    if (offBits < 14 + 12 || offBits > size) bad("pixel data offset is outside the file");
     return decodeDib(r, 14, offBits, false);
 }
 

@@ -11,7 +11,8 @@ namespace viramo {
 // Reads 1, 4, 8, 16, 24 and 32-bit BMP files, RLE4, RLE8 and bit fields,
 // bottom-up and top-down. 32-bit pixels keep their fourth byte as alpha;
 // every other depth gets alpha 255. Throws PictureError on any inconsistency.
-Bitmap32 DecodeBmp(const Bytes& data);
+Bitmap32 DecodeBmp(const std::uint8_t* data, std::size_t size);
+inline Bitmap32 DecodeBmp(const Bytes& data) { return DecodeBmp(data.data(), data.size()); }
 
 // A device-independent bitmap without the file header, as stored in an icon:
 // the height counts the colour rows and the AND mask together, and the mask

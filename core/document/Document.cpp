@@ -126,6 +126,12 @@ Layer& Document::AddPhotograph(Bitmap32 picture, int cx, int cy) {
     return ref;
 }
 
+Layer& Document::AdoptLayer(std::unique_ptr<Layer> layer) {
+    Layer& ref = insertLayer(std::move(layer), layerCount());
+    notify(kLayersChanged);
+    return ref;
+}
+
 Layer* Document::CloneSelection() {
     if (!bitmapSelected()) return nullptr;
     auto l = std::make_unique<Layer>();

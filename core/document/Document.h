@@ -80,6 +80,8 @@ public:
     Layer* CloneSelection();
     // Deletes the selected layer, dropping or moving the undo records that name it.
     void DeleteSelection();
+    // Puts a ready layer on top of the stack (project loading).
+    Layer& AdoptLayer(std::unique_ptr<Layer> layer);
     // Reorder commands; each new index is clamped to the stack.
     void BringToFront();
     void SendToBack();
