@@ -20,6 +20,9 @@
 #include <QVBoxLayout>
 
 #include "core/document/Enabling.h"
+#include "ui/cards/CMStart.h"
+#include "ui/document/CompMode.h"
+#include "ui/document/Gifus.h"
 #include "core/document/Zoom.h"
 #include "ui/widgets/ImgView.h"
 #include "ui/widgets/TaskPanel.h"
@@ -30,6 +33,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Фото ВИРАМО"));
     QApplication::setApplicationDisplayName(QStringLiteral("Фото ВИРАМО"));
     doc_.addListener(this);
+    // The tool dialogs are made once and keep their values for the whole run.
+    templates_ = new TTemplates(this);
+    compress_ = new TCompress(this);
+    gifType_ = new TGifType(this);
     buildLayout();
     buildMenus();
     ReadSettings();

@@ -17,6 +17,9 @@
 
 class ImgView;
 class TaskPanel;
+class TCompress;
+class TGifType;
+class TTemplates;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -44,8 +47,21 @@ public:
     void OpenCommandLine(const QStringList& arguments);
     // Asks "Сохранить изображение?" when there are unsaved changes; false on Cancel.
     bool AskSaveChanges();
-    // Tests answer the question box through this instead of a user.
+    // Tests answer the question box and the file dialogs through these instead of a user.
     std::function<QMessageBox::StandardButton(const QString&)> questionHandler;
+    std::function<QString()> openNameProvider;
+    std::function<bool(QString& name, int& entry)> saveNameProvider;
+
+    // The commands of the "Файл" and "Правка" menus.
+    bool SaveClick();                   // "Сохранить": true once the file is written
+    bool SaveAsClick(int entry = 2);    // "Сохранить как...", the filter entry preselected
+    void NewClick();
+    void NewCanvas(int width, int height, viramo::Color32 colour);
+    void UndoClick();
+    void RedoClick();
+    TTemplates* templates() const { return templates_; }
+    TCompress* compress() const { return compress_; }
+    TGifType* gifType() const { return gifType_; }
 
     // An action by its object name ("actOpen", ...), for tests and the tool bar.
     QAction* action(const QString& name) const;
@@ -94,13 +110,14 @@ private:
     // MainUnit_File.cpp
     void FileOpenClick();
     void OpenRecentFile(int entry);
-    bool SaveClick();  // true once the file is written
     void ExitClick();
     void ReadSettings();
     void WriteSettings();
     void WriteRecentList();
     void RebuildRecentMenu();
     void FilesDropped(const QStringList& paths);
+    bool writeDocument(const QString& path, int target, int jpegQuality, int gifBits);
+    void afterOpen();  // fit, marks and undo after an open command
 
     // MainUnit_Layers.cpp
     void AddPhotoClick();
@@ -131,6 +148,9 @@ private:
     std::array<std::string, 4> startLabels_;
 
     ImgView* view_ = nullptr;
+    TTemplates* templates_ = nullptr;
+    TCompress* compress_ = nullptr;
+    TGifType* gifType_ = nullptr;
     QWidget* sidePanel_ = nullptr;
     TaskPanel* pnlImage_ = nullptr;
     TaskPanel* panel1_ = nullptr;

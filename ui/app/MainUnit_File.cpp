@@ -10,6 +10,9 @@
 #include <QScreen>
 
 #include "core/codecs/Picture.h"
+#include "core/codecs/Quantize.h"
+#include "core/document/Files.h"
+#include "core/document/Undo.h"
 #include "core/document/Locations.h"
 #include "core/document/TextCodec.h"
 #include "core/document/Zoom.h"
@@ -17,6 +20,9 @@
 #include "ui/app/ErrorText.h"
 #include "ui/app/MainUnit.h"
 #include "ui/widgets/ImgView.h"
+#include "ui/cards/CMStart.h"
+#include "ui/document/CompMode.h"
+#include "ui/document/Gifus.h"
 #include "ui/widgets/TaskPanel.h"
 
 using namespace viramo;
@@ -29,41 +35,31 @@ const char* const kOpenFilter =
     "Enhanced Metafiles (*.emf);;Metafiles (*.wmf);;Проекты Фото ВИРАМО (*.zrt);;PNG Image (*.png);;"
     "TIFF Image (*.tif *.tiff)";
 
-// Extensions whose "Сохранить" tool button is enabled after opening.
-bool saveButtonExtension(const QString& path) {
-    const QString ext = QString::fromStdString(Extension(path.toStdString()));
-    for (const char* e : {".gif", ".GIF", ".JPG", ".jpg", ".JPEG", ".jpeg", ".BMP", ".bmp", ".zrt", ".ZRT"})
-        if (ext == QLatin1String(e)) return true;
-    return false;
-}
-
 Bytes toBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
 }  // namespace
 
 bool TMainForm::OpenFileByPath(const QString& path) {
-    Bitmap32 picture;
+    OpenedFile file;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        // Read into a picture of its own first: a file that cannot be read
-        // leaves the open document as it was.
-        picture = LoadPicture(path.toStdString());
+        // Read completely first: a file that cannot be read leaves the open
+        // document as it was.
+        file = ReadDocumentFile(path.toStdString());
     } catch (const std::exception& e) {
         QApplication::restoreOverrideCursor();
         QMessageBox::warning(this, windowTitle(), ErrorText(e));
         return false;
     }
     documentPath_ = path;
-    doc_.ResetDocument();
-    picture.setAllAlpha(255);
-    doc_.setCanvas(std::move(picture));
-    doc_.notify(kCanvasChanged);
+    ApplyOpenedFile(doc_, std::move(file));
     ShowZoomText();
     QApplication::restoreOverrideCursor();
     pnlImage_->setVisible(!doc_.canvasEmpty());
-    const bool saveOn = saveButtonExtension(path);
+    const bool saveOn = SaveButtonEnabledFor(path.toStdString());
     action(QStringLiteral("actSave"))->setEnabled(saveOn);
     action(QStringLiteral("tbSave"))->setEnabled(saveOn);
+    action(QStringLiteral("actSaveAs"))->setEnabled(true);
     if (recent_.IsNewRecentFile(path.toStdString())) {
         recent_.AddRecentFile(path.toStdString());
         RebuildRecentMenu();
@@ -72,6 +68,16 @@ bool TMainForm::OpenFileByPath(const QString& path) {
     setStatus(1, QStringLiteral("%1x%2").arg(doc_.canvas().width()).arg(doc_.canvas().height()));
     start_->hide();
     return true;
+}
+
+void TMainForm::afterOpen() {
+    if (NeedsAutoFit(doc_.canvas().width(), doc_.canvas().height(), view_->viewport()->width(),
+                     view_->viewport()->height()))
+        FitClick();
+    view_->viewport()->update();
+    doc_.modifiedMark = kMarkSaved;
+    doc_.undo.undoKind = doc_.undo.redoKind = UndoKind::None;
+    UpdateEditMenu();
 }
 
 void TMainForm::OpenCommandLine(const QStringList& arguments) {
@@ -87,18 +93,13 @@ void TMainForm::OpenCommandLine(const QStringList& arguments) {
 void TMainForm::FileOpenClick() {
     doc_.previewBackup = Bitmap32();
     if (!doc_.canvasEmpty() && !AskSaveChanges()) return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть"), QString(),
-                                                      QString::fromUtf8(kOpenFilter));
+    const QString path = openNameProvider ? openNameProvider()
+                                          : QFileDialog::getOpenFileName(this, QStringLiteral("Открыть"), QString(),
+                                                                         QString::fromUtf8(kOpenFilter));
     if (path.isEmpty()) return;
     if (!OpenFileByPath(path)) return;
     doc_.sourcePhoto = doc_.canvas();
-    if (NeedsAutoFit(doc_.canvas().width(), doc_.canvas().height(), view_->viewport()->width(),
-                     view_->viewport()->height()))
-        FitClick();
-    view_->viewport()->update();
-    doc_.modifiedMark = kMarkSaved;
-    doc_.undo.undoKind = doc_.undo.redoKind = UndoKind::None;
-    UpdateEditMenu();
+    afterOpen();
 }
 
 void TMainForm::OpenRecentFile(int entry) {
@@ -110,14 +111,7 @@ void TMainForm::OpenRecentFile(int entry) {
     if (doc_.canvasEmpty() || AskSaveChanges()) {
         recent_.mark(entry);
         RebuildRecentMenu();
-        if (OpenFileByPath(caption)) {
-            doc_.modifiedMark = kMarkSaved;
-            doc_.undo.undoKind = doc_.undo.redoKind = UndoKind::None;
-            if (NeedsAutoFit(doc_.canvas().width(), doc_.canvas().height(), view_->viewport()->width(),
-                             view_->viewport()->height()))
-                FitClick();
-            UpdateEditMenu();
-        }
+        if (OpenFileByPath(caption)) afterOpen();
     }
     doc_.sourcePhoto = doc_.canvas();
 }
@@ -135,33 +129,144 @@ bool TMainForm::AskSaveChanges() {
     return true;
 }
 
-bool TMainForm::SaveClick() {
-    QString path = documentPath_;
-    const PictureFormat f = FormatFromExtension(path.toStdString());
-    const bool writable = f == PictureFormat::Bmp || f == PictureFormat::Jpeg || f == PictureFormat::Gif ||
-                          f == PictureFormat::Png || f == PictureFormat::Tiff;
-    if (!writable) {
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как..."), documentPath_,
-                                            QStringLiteral("Bitmaps (*.bmp);;JPEG Image File (*.jpg);;"
-                                                           "CompuServe GIF Image (*.gif);;PNG Image (*.png);;"
-                                                           "TIFF Image (*.tif)"));
-        if (path.isEmpty()) return false;
-        if (FormatFromExtension(path.toStdString()) == PictureFormat::Unknown) path += QStringLiteral(".bmp");
-    }
-    doc_.RenderComposite();
+namespace {
+const char* const kSaveFilters[6] = {
+    "Photo Viramo Project (*.zrt)", "Bitmaps (*.bmp)", "JPEG Image File (*.jpg)", "CompuServe GIF Image (*.gif)",
+    "PNG Image (*.png)", "TIFF Image (*.tif)",
+};
+}  // namespace
+
+bool TMainForm::writeDocument(const QString& path, int target, int jpegQuality, int gifBits) {
+    SaveOptions options;
+    options.jpegQuality = jpegQuality;
+    options.gifBits = gifBits;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        SavePicture(path.toStdString(), doc_.compositeImage());
+        WriteDocumentFile(doc_, path.toStdString(), static_cast<SaveTarget>(target), options);
     } catch (const std::exception& e) {
         QApplication::restoreOverrideCursor();
+        // The document stays marked as changed, so closing still asks.
         QMessageBox::warning(this, windowTitle(), ErrorText(e));
         return false;
     }
     QApplication::restoreOverrideCursor();
-    documentPath_ = path;
-    doc_.modifiedMark = kMarkSaved;
-    setStatus(0, path);
+    doc_.modifiedMark = kMarkSaved;  // only once the file is written
     return true;
+}
+
+bool TMainForm::SaveClick() {
+    if (documentPath_.isEmpty()) return SaveAsClick(2);
+    const SaveTarget target = SaveTargetFor(documentPath_.toStdString());
+    if (target == SaveTarget::AskName) return SaveAsClick(2);
+    const int quality = 100;  // "Сохранить" writes JPEG at the best quality
+    const bool ok = writeDocument(documentPath_, static_cast<int>(target), quality, 24);
+    view_->viewport()->update();
+    return ok;
+}
+
+bool TMainForm::SaveAsClick(int entry) {
+    QString name;
+    if (saveNameProvider) {
+        if (!saveNameProvider(name, entry)) return false;
+    } else {
+        QStringList filters;
+        for (const char* f : kSaveFilters) filters << QString::fromUtf8(f);
+        QFileDialog dialog(this, QStringLiteral("Сохранить как..."));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters[std::clamp(entry, 1, 6) - 1]);
+        // The extension is appended afterwards; the overwrite question is asked for that name.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        if (!documentPath_.isEmpty()) dialog.setDirectory(QFileInfo(documentPath_).absolutePath());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+        name = dialog.selectedFiles().first();
+        entry = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    }
+    if (name.isEmpty()) return false;
+    entry = std::clamp(entry, 1, 6);
+    const QString path = QString::fromStdString(SaveAsPath(name.toStdString(), entry));
+    if (!saveNameProvider && QFileInfo::exists(path) &&
+        QMessageBox::question(this, windowTitle(), QStringLiteral("Файл «%1» уже существует. Заменить его?").arg(path),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return false;
+    const SaveTarget target = SaveAsTarget(entry);
+    bool written = false;
+    if (target == SaveTarget::Jpeg) {
+        view_->viewport()->update();
+        compress_->save = [&](int quality) { return written = writeDocument(path, static_cast<int>(target), quality, 24); };
+        compress_->exec();
+        compress_->save = nullptr;
+    } else if (target == SaveTarget::Gif) {
+        doc_.RenderComposite();
+        gifType_->setColourCount(CountColors(doc_.compositeImage()));
+        gifType_->save = [&](int bits) { return written = writeDocument(path, static_cast<int>(target), 100, bits); };
+        gifType_->exec();
+        gifType_->save = nullptr;
+    } else {
+        written = writeDocument(path, static_cast<int>(target), 100, 24);
+    }
+    if (!written) return false;  // nothing reports success without writing
+    documentPath_ = path;
+    if (entry == 1 && recent_.IsNewRecentFile(path.toStdString())) {
+        recent_.AddRecentFile(path.toStdString());
+        RebuildRecentMenu();
+    }
+    action(QStringLiteral("actSave"))->setEnabled(true);
+    action(QStringLiteral("tbSave"))->setEnabled(true);
+    action(QStringLiteral("actSaveAs"))->setEnabled(true);
+    setStatus(0, path);
+    view_->viewport()->update();
+    return true;
+}
+
+void TMainForm::NewCanvas(int width, int height, Color32 colour) {
+    doc_.ResetDocument();
+    doc_.setCanvas(Bitmap32(width, height, colour));
+    doc_.notify(kCanvasChanged);
+    ShowZoomText();
+    pnlImage_->setVisible(!doc_.canvasEmpty());
+}
+
+void TMainForm::NewClick() {
+    doc_.previewBackup = Bitmap32();
+    bool made = false;
+    if (doc_.canvasEmpty()) {
+        documentPath_.clear();
+        if (templates_->exec() == QDialog::Accepted) {
+            NewCanvas(templates_->NewPageWidth(), templates_->NewPageHeight(), 0xFFFFFFFF);
+            start_->hide();
+            action(QStringLiteral("actSave"))->setEnabled(true);
+            action(QStringLiteral("actSaveAs"))->setEnabled(true);
+            made = true;
+        }
+    } else if (AskSaveChanges()) {
+        const bool ok = templates_->exec() == QDialog::Accepted;
+        documentPath_.clear();
+        if (ok) {
+            NewCanvas(templates_->NewPageWidth(), templates_->NewPageHeight(), 0xFFFFFFFF);
+            made = true;
+        }
+    }
+    if (made) {
+        doc_.undo.undoKind = doc_.undo.redoKind = UndoKind::None;
+        UpdateEditMenu();
+    }
+    action(QStringLiteral("tbSave"))->setEnabled(true);
+    FitClick();
+    panel1_->setVisible(!doc_.canvasEmpty());
+    setStatus(0, QStringLiteral("Новый проект"));
+    setStatus(1, QStringLiteral("%1x%2").arg(doc_.canvas().width()).arg(doc_.canvas().height()));
+    start_->hide();
+}
+
+void TMainForm::UndoClick() {
+    Undo(doc_);
+    UpdateEditMenu();
+}
+
+void TMainForm::RedoClick() {
+    Redo(doc_);
+    UpdateEditMenu();
 }
 
 void TMainForm::ExitClick() {
@@ -257,11 +362,7 @@ void TMainForm::FilesDropped(const QStringList& paths) {
         if (!AskSaveChanges()) return;
         if (!OpenFileByPath(paths[0])) return;
         doc_.sourcePhoto = doc_.canvas();
-        if (NeedsAutoFit(doc_.canvas().width(), doc_.canvas().height(), view_->viewport()->width(),
-                         view_->viewport()->height()))
-            FitClick();
-        doc_.modifiedMark = kMarkSaved;
-        doc_.undo.undoKind = doc_.undo.redoKind = UndoKind::None;
+        afterOpen();
         first = 1;
     }
     for (int i = first; i < paths.size(); ++i)

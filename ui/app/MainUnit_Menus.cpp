@@ -101,20 +101,27 @@ void TMainForm::buildMenus() {
     const bool later = false;  // entries whose commands arrive with later work stay disabled
 
     QMenu* file = bar->addMenu(QStringLiteral("Файл"));
-    addAction(nullptr, QStringLiteral("actNew"), QStringLiteral("Новый"), QKeySequence(Qt::CTRL | Qt::Key_N), later);
+    connect(addAction(nullptr, QStringLiteral("actNew"), QStringLiteral("Новый"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, this, &TMainForm::NewClick);
     connect(addAction(file, QStringLiteral("actOpen"), QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &TMainForm::FileOpenClick);
     connect(addAction(file, QStringLiteral("actSave"), QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &TMainForm::SaveClick);
     action(QStringLiteral("actSave"))->setEnabled(false);
-    addAction(file, QStringLiteral("actSaveAs"), QStringLiteral("Сохранить как..."), {}, later);
+    connect(addAction(file, QStringLiteral("actSaveAs"), QStringLiteral("Сохранить как...")), &QAction::triggered, this,
+            [this] { SaveAsClick(2); });
+    action(QStringLiteral("actSaveAs"))->setEnabled(false);
     file->addSeparator();
     recentMenu_ = file->addMenu(QStringLiteral("Недавние фото"));
     QMenu* exportMenu = file->addMenu(QStringLiteral("Экспорт изображения"));
+    int entry = 2;  // the entry's position in the submenu + 2
     for (auto [name, caption] : {std::pair{"actExportBmp", "В формат BMP"}, {"actExportJpeg", "В формат JPEG"},
                                  {"actExportGif", "В формат GIF"}, {"actExportPng", "В формат PNG"},
-                                 {"actExportTiff", "В формат TIFF"}})
-        addAction(exportMenu, QString::fromUtf8(name), QString::fromUtf8(caption), {}, later);
+                                 {"actExportTiff", "В формат TIFF"}}) {
+        connect(addAction(exportMenu, QString::fromUtf8(name), QString::fromUtf8(caption)), &QAction::triggered, this,
+                [this, entry] { SaveAsClick(entry); });
+        ++entry;
+    }
     addAction(file, QStringLiteral("actPrintSetup"), QStringLiteral("Параметры печати"), {}, later);
     addAction(file, QStringLiteral("actPrint"), QStringLiteral("Печать"), QKeySequence(Qt::CTRL | Qt::Key_P), later);
     file->addSeparator();
@@ -123,8 +130,10 @@ void TMainForm::buildMenus() {
     connect(file, &QMenu::aboutToShow, this, &TMainForm::UpdateFileMenu);
 
     QMenu* edit = bar->addMenu(QStringLiteral("Правка"));
-    addAction(edit, QStringLiteral("actUndo"), QStringLiteral("Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z), later);
-    addAction(edit, QStringLiteral("actRedo"), QStringLiteral("Повторить"), QKeySequence(Qt::CTRL | Qt::Key_Y), later);
+    connect(addAction(edit, QStringLiteral("actUndo"), QStringLiteral("Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z)),
+            &QAction::triggered, this, &TMainForm::UndoClick);
+    connect(addAction(edit, QStringLiteral("actRedo"), QStringLiteral("Повторить"), QKeySequence(Qt::CTRL | Qt::Key_Y)),
+            &QAction::triggered, this, &TMainForm::RedoClick);
     edit->addSeparator();
     addAction(edit, QStringLiteral("actCut"), QStringLiteral("Вырезать"), QKeySequence(Qt::CTRL | Qt::Key_X), later);
     addAction(edit, QStringLiteral("actCopy"), QStringLiteral("Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C), later);
@@ -272,8 +281,13 @@ void TMainForm::buildMenus() {
     connect(tbSave, &QAction::triggered, this, &TMainForm::SaveClick);
     button({}, {}, printerIcon(), action(QStringLiteral("actPrint")));
     toolBar_->addSeparator();
-    button(QStringLiteral("tbUndo"), QStringLiteral("Отменить"), glyphIcon(QStringLiteral("↶"), QColor(30, 90, 170)), nullptr);
-    button(QStringLiteral("tbRedo"), QStringLiteral("Повторить"), glyphIcon(QStringLiteral("↷"), QColor(30, 90, 170)), nullptr);
+    QAction* tbUndo = button(QStringLiteral("tbUndo"), QStringLiteral("Отменить"),
+                             glyphIcon(QStringLiteral("↶"), QColor(30, 90, 170)), nullptr);
+    QAction* tbRedo = button(QStringLiteral("tbRedo"), QStringLiteral("Повторить"),
+                             glyphIcon(QStringLiteral("↷"), QColor(30, 90, 170)), nullptr);
+    for (QAction* a : {tbUndo, tbRedo}) a->setProperty("wired", true);
+    connect(tbUndo, &QAction::triggered, this, &TMainForm::UndoClick);
+    connect(tbRedo, &QAction::triggered, this, &TMainForm::RedoClick);
     button({}, {}, glyphIcon(QStringLiteral("✂"), QColor(60, 60, 60)), action(QStringLiteral("actCut")));
     button({}, {}, glyphIcon(QStringLiteral("❐"), QColor(60, 60, 60)), action(QStringLiteral("actCopy")));
     button({}, {}, glyphIcon(QStringLiteral("▤"), QColor(60, 60, 60)), action(QStringLiteral("actPaste")));
