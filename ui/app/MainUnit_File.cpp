@@ -315,7 +315,7 @@ void TMainForm::ReadSettings() {
     }
 
     // The designed size may not fit a small screen, or a large display scale.
-    if (QScreen* scr = screen()) {
+    if (QScreen* scr = screen(); scr && windowState() == Qt::WindowNoState) {
         const QRect avail = scr->availableGeometry();
         if (width() > avail.width() || height() > avail.height())
             resize(std::min(width(), avail.width()), std::min(height(), avail.height()));
