@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/codecs/Picture.h"
+#include "core/document/Files.h"
+#include "core/document/ProjectFile.h"
 #include "core/util/Errors.h"
 
 using namespace viramo;
@@ -16,7 +18,12 @@ int usage() {
     std::fprintf(stderr,
                  "usage:\n"
                  "  fotoviramo-cli convert IN OUT [--quality N] [--gif-bits 1|4|8|24]\n"
-                 "  fotoviramo-cli info FILE\n");
+                 "      IN and OUT are pictures or projects (.zrt); a picture written as a\n"
+                 "      project becomes its canvas, a project written as a picture is flattened\n"
+                 "  fotoviramo-cli render PROJECT.zrt OUT [--quality N] [--gif-bits 1|4|8|24]\n"
+                 "      the flattened composition in any picture format\n"
+                 "  fotoviramo-cli info FILE\n"
+                 "      size of a picture; canvas and layers of a project\n");
     return 2;
 }
 
@@ -32,9 +39,13 @@ int parseInt(const std::string& text, const char* option) {
     return v;
 }
 
-int convert(const std::vector<std::string>& args) {
+struct Job {
     std::vector<std::string> files;
     SaveOptions options;
+};
+
+Job parseJob(const std::vector<std::string>& args) {
+    Job job;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--quality" || a == "--gif-bits") {
@@ -42,31 +53,70 @@ int convert(const std::vector<std::string>& args) {
             int v = parseInt(args[++i], a.c_str());
             if (a == "--quality") {
                 if (v < 1 || v > 100) throw std::invalid_argument("--quality must lie between 1 and 100");
-                options.jpegQuality = v;
+                job.options.jpegQuality = v;
             } else {
                 if (v != 1 && v != 4 && v != 8 && v != 24) throw std::invalid_argument("--gif-bits must be 1, 4, 8 or 24");
-                options.gifBits = v;
+                job.options.gifBits = v;
             }
         } else if (a.rfind("--", 0) == 0) {
             throw std::invalid_argument("unknown option " + a);
         } else {
-            files.push_back(a);
+            job.files.push_back(a);
         }
     }
-    if (files.size() != 2) return usage();
-    Bitmap32 bmp = LoadPicture(files[0]);
-    SavePicture(files[1], bmp, options);
+    return job;
+}
+
+int convert(const std::vector<std::string>& args) {
+    const Job job = parseJob(args);
+    if (job.files.size() != 2) return usage();
+    const std::string& in = job.files[0];
+    const std::string& out = job.files[1];
+    if (IsProjectPath(out)) {
+        Document doc;
+        ApplyOpenedFile(doc, ReadDocumentFile(in));
+        SaveProject(doc, out);
+        return 0;
+    }
+    SavePicture(out, ReadFlattened(in), job.options);
+    return 0;
+}
+
+int render(const std::vector<std::string>& args) {
+    const Job job = parseJob(args);
+    if (job.files.size() != 2) return usage();
+    if (!IsProjectPath(job.files[0])) throw std::invalid_argument("render takes a project (.zrt); use convert for pictures");
+    if (IsProjectPath(job.files[1])) throw std::invalid_argument("render writes a picture; use convert to copy a project");
+    SavePicture(job.files[1], ReadFlattened(job.files[0]), job.options);
     return 0;
 }
 
 int info(const std::vector<std::string>& args) {
     if (args.size() != 1) return usage();
-    Bitmap32 bmp = LoadPicture(args[0]);
+    const std::string& path = args[0];
+    if (IsProjectPath(path)) {
+        Document doc;
+        ApplyOpenedFile(doc, ReadDocumentFile(path));
+        std::printf("%s: project, canvas %d x %d pixels, %d layer%s\n", path.c_str(), doc.canvas().width(),
+                    doc.canvas().height(), doc.bitmapLayerCount(), doc.bitmapLayerCount() == 1 ? "" : "s");
+        int n = 0;
+        for (int i = 0; i < doc.layerCount(); ++i) {
+            const Layer& l = doc.layer(i);
+            if (!l.isBitmap()) continue;
+            std::printf("  layer %d: %d x %d pixels at (%g, %g, %g, %g), opacity %d, %s filter%s%s\n", n++,
+                        l.bitmap.width(), l.bitmap.height(), static_cast<double>(l.location.left),
+                        static_cast<double>(l.location.top), static_cast<double>(l.location.right),
+                        static_cast<double>(l.location.bottom), l.bitmap.masterAlpha,
+                        l.bitmap.filter == StretchFilter::Nearest ? "nearest" : "linear", l.scaled ? ", scaled" : "",
+                        l.cropped ? ", cropped" : "");
+        }
+        return 0;
+    }
+    Bitmap32 bmp = LoadPicture(path);
     bool alpha = false;
     for (size_t i = 0; i < bmp.pixelCount() && !alpha; ++i) alpha = AlphaOf(bmp.bits()[i]) != 255;
-    std::printf("%s: %s picture, %d x %d pixels%s\n", args[0].c_str(),
-                FormatName(SniffFormat(ReadFileBytes(args[0]))), bmp.width(), bmp.height(),
-                alpha ? ", partly transparent" : "");
+    std::printf("%s: %s picture, %d x %d pixels%s\n", path.c_str(), FormatName(SniffFormat(ReadFileBytes(path))),
+                bmp.width(), bmp.height(), alpha ? ", partly transparent" : "");
     return 0;
 }
 
@@ -79,12 +129,13 @@ int main(int argc, char** argv) {
     try {
         if (command == "convert") return convert(args);
         if (command == "info") return info(args);
+        if (command == "render") return render(args);
         if (command == "--help" || command == "-h" || command == "help") {
             usage();
             return 0;
         }
-        std::fprintf(stderr, "fotoviramo-cli: unknown command %s\n", command.c_str());
-        return usage();
+        std::fprintf(stderr, "fotoviramo-cli: unknown command %s (fotoviramo-cli --help lists them)\n", command.c_str());
+        return 2;
     } catch (const std::invalid_argument& e) {
         std::fprintf(stderr, "fotoviramo-cli: %s\n", e.what());
         return 2;
