@@ -252,14 +252,6 @@ Bitmap32 decodeDib(const ByteReader& r, std::size_t headerAt, std::size_t pixelA
     return out;
 }
 
-void put16(Bytes& b, std::size_t at, std::uint32_t v) {
-    b[at] = static_cast<std::uint8_t>(v);
-    b[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
-void put32(Bytes& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
 }  // namespace
 
 Bitmap32 DecodeBmp(const std::uint8_t* data, std::size_t size) {
@@ -277,27 +269,42 @@ Bitmap32 DecodeIconDib(const std::uint8_t* data, std::size_t size) {
 }
 
 Bytes EncodeBmp(const Bitmap32& bmp) {
+    Bytes b;
+    AppendBmp(b, bmp);
+    return b;
+}
+
+std::size_t AppendBmp(Bytes& out, const Bitmap32& bmp) {
     const std::uint32_t w = static_cast<std::uint32_t>(bmp.width()), h = static_cast<std::uint32_t>(bmp.height());
     const std::uint64_t image = std::uint64_t{4} * w * h;
-    Bytes b(54 + image, 0);
+    const std::size_t at = out.size();
+    out.resize(at + 54 + image);
+    std::uint8_t* b = out.data() + at;
+    auto put16 = [&](std::size_t o, std::uint32_t v) {
+        b[o] = static_cast<std::uint8_t>(v);
+        b[o + 1] = static_cast<std::uint8_t>(v >> 8);
+    };
+    auto put32 = [&](std::size_t o, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) b[o + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    std::memset(b, 0, 54);
     b[0] = 'B';
     b[1] = 'M';
-    put32(b, 2, static_cast<std::uint32_t>(54 + image));
-    put32(b, 10, 54);
-    put32(b, 14, 40);
-    put32(b, 18, w);
-    put32(b, 22, h);
-    put16(b, 26, 1);
-    put16(b, 28, 32);
-    put32(b, 30, 0);  // uncompressed
-    put32(b, 34, static_cast<std::uint32_t>(image));
+    put32(2, static_cast<std::uint32_t>(54 + image));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, w);
+    put32(22, h);
+    put16(26, 1);
+    put16(28, 32);
+    put32(30, 0);  // uncompressed
+    put32(34, static_cast<std::uint32_t>(image));
     // Resolution and colour-table fields stay zero.
     // $AARRGGBB in little-endian memory is already blue, green, red, alpha.
     static_assert(std::endian::native == std::endian::little);
     for (std::uint32_t row = 0; row < h; ++row)
-        std::memcpy(b.data() + 54 + std::size_t{4} * w * row, bmp.scanLine(static_cast<int>(h - 1 - row)),
-                    std::size_t{4} * w);
-    return b;
+        std::memcpy(b + 54 + std::size_t{4} * w * row, bmp.scanLine(static_cast<int>(h - 1 - row)), std::size_t{4} * w);
+    return 54 + image;
 }
 
 }  // namespace viramo

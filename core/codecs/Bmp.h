@@ -22,5 +22,10 @@ Bitmap32 DecodeIconDib(const std::uint8_t* data, std::size_t size);
 // 14 + 40 header bytes, then 32-bit blue-green-red-alpha rows bottom-up, no
 // colour table: 54 + 4 * W * H bytes.
 Bytes EncodeBmp(const Bitmap32& bmp);
+// The same file appended to out; returns its length.
+std::size_t AppendBmp(Bytes& out, const Bitmap32& bmp);
+inline std::size_t BmpFileSize(const Bitmap32& bmp) {
+    return 54 + std::size_t{4} * static_cast<std::size_t>(bmp.width()) * static_cast<std::size_t>(bmp.height());
+}
 
 }  // namespace viramo

@@ -45,15 +45,21 @@ Bytes EncodeProject(const Document& doc) {
     std::vector<const Layer*> saved;
     for (int i = 0; i < doc.layerCount(); ++i)
         if (doc.layer(i).kind != LayerKind::RubberBand) saved.push_back(&doc.layer(i));
+    // One buffer of the final size: a project of large photographs is
+    // written without growing and copying it block by block.
+    size_t total = BmpFileSize(doc.canvas()) + saved.size() * kRecordSize + 256;
+    for (const Layer* l : saved)
+        if (l->isBitmap()) total += BmpFileSize(l->bitmap);
     Bytes out;
+    out.reserve(total);
     std::vector<size_t> sizes;
     auto append = [&](const Bytes& block) {
         out.insert(out.end(), block.begin(), block.end());
         sizes.push_back(block.size());
     };
     for (const Layer* l : saved)
-        if (l->isBitmap()) append(EncodeBmp(l->bitmap));
-    append(EncodeBmp(doc.canvas()));
+        if (l->isBitmap()) sizes.push_back(AppendBmp(out, l->bitmap));
+    sizes.push_back(AppendBmp(out, doc.canvas()));
     if (!saved.empty()) {
         Bytes records(saved.size() * kRecordSize, 0);
         for (size_t i = 0; i < saved.size(); ++i) {
