@@ -249,6 +249,16 @@ private slots:
 
     void pageDialogFollowsItsTimer() {
         TTemplates t;
+        if (const QByteArray folder = qgetenv("VIRAMO_SCREENSHOTS"); !folder.isEmpty()) {
+            t.show();
+            t.grab().save(QString::fromUtf8(folder) + QStringLiteral("/new-page.png"));
+            TMainForm w;
+            w.gifType()->setColourCount(321424);
+            w.gifType()->show();
+            w.gifType()->grab().save(QString::fromUtf8(folder) + QStringLiteral("/gif.png"));
+            w.compress()->show();
+            w.compress()->grab().save(QString::fromUtf8(folder) + QStringLiteral("/jpeg.png"));
+        }
         t.Shabl->setCurrentIndex(1);  // A4
         QCOMPARE(t.WI->value(), 297);
         QCOMPARE(t.CEP->currentIndex(), 1);
