@@ -81,4 +81,18 @@ std::string WriteSettingsFile(const std::string& name, const Bytes& data) {
     return user;
 }
 
+std::string WritableFolder(const std::string& name) {
+    const std::string beside = ProgramFolder() + "/" + name;
+    if (makeFolders(beside) && ::access(beside.c_str(), W_OK) == 0) return beside;
+    std::string cache;
+    if (const char* x = std::getenv("XDG_CACHE_HOME"); x && *x == '/') cache = std::string(x) + "/fotoviramo";
+    else {
+        const char* home = std::getenv("HOME");
+        cache = std::string(home && *home ? home : "/tmp") + "/.cache/fotoviramo";
+    }
+    const std::string user = cache + "/" + name;
+    if (makeFolders(user) && ::access(user.c_str(), W_OK) == 0) return user;
+    return {};
+}
+
 }  // namespace viramo

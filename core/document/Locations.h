@@ -21,4 +21,10 @@ std::string ReadSettingsFile(const std::string& name);
 // Returns the path written; throws FileError when neither can be written.
 std::string WriteSettingsFile(const std::string& name, const Bytes& data);
 
+// A folder the program writes content into (the effect catalogue's previews):
+// name beside the program when it can be made and written there, else in the
+// user's cache folder ($XDG_CACHE_HOME/fotoviramo or ~/.cache/fotoviramo).
+// Empty when neither can be made.
+std::string WritableFolder(const std::string& name);
+
 }  // namespace viramo

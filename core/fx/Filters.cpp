@@ -96,4 +96,33 @@ void ColourBalance(Bitmap32& bmp, int r, int g, int b, bool quality) {
     mapChannels(bmp, rt, gt, bt);
 }
 
+namespace {
+void restoreFrom(const Bitmap32& copy, Bitmap32& target) {
+    const std::uint8_t master = target.masterAlpha;
+    const DrawMode mode = target.drawMode;
+    const StretchFilter filter = target.filter;
+    target = copy;
+    target.masterAlpha = master;
+    target.drawMode = mode;
+    target.filter = filter;
+}
+}  // namespace
+
+void ApplyBrightnessContrast(const Bitmap32& copy, Bitmap32& target, int brightness, int contrast,
+                             bool brightnessFirst) {
+    restoreFrom(copy, target);
+    if (brightnessFirst) {
+        Brighten(target, brightness);
+        StretchContrast(target, contrast);
+    } else {
+        StretchContrast(target, contrast);
+        Brighten(target, brightness);
+    }
+}
+
+void ApplyColourBalance(const Bitmap32& copy, Bitmap32& target, int r, int g, int b, bool quality) {
+    restoreFrom(copy, target);
+    ColourBalance(target, r, g, b, quality);
+}
+
 }  // namespace viramo

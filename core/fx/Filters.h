@@ -30,4 +30,11 @@ void StretchContrast(Bitmap32& bmp, int amount);
 // Red, green and blue shifted by r, g, b (fast) or scaled by 2r/255 ... (quality), clamped; alpha kept.
 void ColourBalance(Bitmap32& bmp, int r, int g, int b, bool quality);
 
+// The brightness/contrast dialog's recomputation: target = copy, then the step
+// of the gauge released last first, then the other.
+void ApplyBrightnessContrast(const Bitmap32& copy, Bitmap32& target, int brightness, int contrast,
+                             bool brightnessFirst);
+// The colour balance dialog's recomputation: target = copy, then the balance.
+void ApplyColourBalance(const Bitmap32& copy, Bitmap32& target, int r, int g, int b, bool quality);
+
 }  // namespace viramo

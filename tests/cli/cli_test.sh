@@ -7,7 +7,9 @@ sample="$2"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
+total=0
 check() {  # description, command...
+  total=$((total + 1))
   local what="$1"
   shift
   if ! "$@" >"$work/out" 2>"$work/err"; then
@@ -17,6 +19,7 @@ check() {  # description, command...
   fi
 }
 refuse() {  # description, command... : must fail with exactly one line on stderr
+  total=$((total + 1))
   local what="$1"
   shift
   if "$@" >"$work/out" 2>"$work/err"; then
@@ -43,6 +46,17 @@ grep -q "project, canvas 1600 x 1067 pixels, 0 layers" "$work/out" || { echo "FA
 check "render project" "$cli" render "$work/p.zrt" "$work/r.png"
 cmp -s <("$cli" info "$work/r.png" | cut -d: -f2) <("$cli" info "$work/s.png" | cut -d: -f2) || { echo "FAIL: render differs"; failures=$((failures + 1)); }
 
+for e in spray textur invert mosa emboss ripple_7 ripple_12 ripple_24 wave post; do
+  check "effect $e" "$cli" effect "$e" --amount 5 --seed 3 "$work/s.png" "$work/e.png"
+done
+for f in color mona mod sepia mono sharpen blur brighten contrast; do
+  check "filter $f" "$cli" filter "$f" --amount 3 "$work/s.png" "$work/f.png"
+done
+check "invert once" "$cli" effect invert "$work/s.png" "$work/i1.png"
+check "invert twice" "$cli" effect invert "$work/i1.png" "$work/i2.png"
+cmp -s "$work/s.png" "$work/i2.png" || { echo "FAIL: inverting twice changed the picture"; failures=$((failures + 1)); }
+refuse "unknown effect" "$cli" effect nosuch "$work/s.png" "$work/x.png"
+refuse "sharpening strength out of range" "$cli" filter sharpen --amount 9 "$work/s.png" "$work/x.png"
 refuse "missing input" "$cli" convert "$work/none.jpg" "$work/x.png"
 refuse "unsupported output" "$cli" convert "$sample" "$work/x.ico"
 refuse "bad quality" "$cli" convert "$sample" "$work/x.jpg" --quality 0
@@ -52,5 +66,5 @@ refuse "damaged picture" "$cli" info "$work/bad.png"
 refuse "unknown command" "$cli" frobnicate
 [[ ! -e "$work/x.png" && ! -e "$work/x.ico" ]] || { echo "FAIL: a failed command left a file"; failures=$((failures + 1)); }
 
-echo "$(( 25 - failures )) passed, $failures failed"
+echo "$(( total - failures )) passed, $failures failed"
 [[ $failures -eq 0 ]]

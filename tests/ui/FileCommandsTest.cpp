@@ -26,15 +26,16 @@ using namespace viramo;
 
 namespace {
 
-// Runs fn on the first top-level widget of type T once a modal loop is running.
+// Runs fn on the dialog of type T as soon as it shows (checking every 10 ms).
 template <class T>
-void whenShown(std::function<void(T*)> fn) {
-    QTimer::singleShot(0, [fn] {
+void whenShown(std::function<void(T*)> fn, int tries = 500) {
+    QTimer::singleShot(10, [fn, tries] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) {
                 fn(t);
                 return;
             }
+        if (tries > 0) whenShown<T>(fn, tries - 1);
     });
 }
 

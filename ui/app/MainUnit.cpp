@@ -39,6 +39,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     gifType_ = new TGifType(this);
     buildLayout();
     buildMenus();
+    buildProcessing();
     ReadSettings();
     setAcceptDrops(true);
     // Timer1: one shot, 100 ms after start.
@@ -295,6 +296,7 @@ void TMainForm::ViewChanged() {
     UpdateImageMenu();
     UpdateEditMenu();
     if (!doc_.canvasEmpty()) UpdateSelectionMenu();
+    UpdateProcessingMenu();
     enable(QStringLiteral("tbBringToFront"), ReorderButtonsEnabled(doc_));
     enable(QStringLiteral("tbSendToBack"), ReorderButtonsEnabled(doc_));
     setStatus(1, QStringLiteral("%1x%2").arg(doc_.canvas().width()).arg(doc_.canvas().height()));

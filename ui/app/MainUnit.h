@@ -14,10 +14,23 @@
 
 #include "core/document/Document.h"
 #include "core/document/Settings.h"
+#include "core/fx/Dispatch.h"
+#include "core/fx/Random.h"
 
 class ImgView;
 class TaskPanel;
 class TCompress;
+class TSprayWin;
+class TPosta;
+class TWaves;
+class TMarb;
+class TEffect;
+class TDeFoc;
+class TBrid;
+class TGamma;
+class TBrowser;
+class TEffectDialog;
+class QProgressBar;
 class TGifType;
 class TTemplates;
 class QAction;
@@ -60,6 +73,14 @@ public:
     void UndoClick();
     void RedoClick();
     TTemplates* templates() const { return templates_; }
+    TSprayWin* sprayWin() const { return sprayWin_; }
+    TEffect* effectWin() const { return effect_; }
+    TBrid* brid() const { return brid_; }
+    TGamma* gamma() const { return gamma_; }
+    TBrowser* browser() const { return browser_; }
+    viramo::EffectSettings& effectSettings() { return effects_; }
+    // Colour dialog of the colorize command; tests answer it through this.
+    std::function<bool(viramo::PlatformColor& colour)> colourProvider;
     TCompress* compress() const { return compress_; }
     TGifType* gifType() const { return gifType_; }
 
@@ -129,6 +150,28 @@ private:
     void LayerInterpolateClick(bool on);
     void ImageInterpolateClick(bool on);
 
+    // MainUnit_Processing.cpp
+    void buildProcessing();
+    void readDialogValues();
+    void runEffectDialog(TEffectDialog* dialog, const std::function<void()>& apply);
+    void busy(bool on, const QString& what = {});
+    void EffectCommand(const char* name);        // dialog-less effects
+    void N50Click();  // spray
+    void N51Click();  // posterize
+    void N86Click();  // waves
+    void N113Click(); // raindrops
+    void N74Click();  // quick sharpen
+    void N75Click();  // quick blur
+    void N78Click();  // sharpen
+    void N76Click();  // blur
+    void FilterCommand(const char* name);        // colour and mono noise
+    void N77Click();  // monochrome
+    void N49Click();  // colorize
+    void N111Click(); // sepia
+    void N38Click();  // brightness and contrast
+    void N39Click();  // colour balance
+    void N72Click();  // effect catalogue
+
     // MainUnit_View.cpp
     void Zoom100Click();
     void FitClick();
@@ -151,6 +194,18 @@ private:
     TTemplates* templates_ = nullptr;
     TCompress* compress_ = nullptr;
     TGifType* gifType_ = nullptr;
+    TSprayWin* sprayWin_ = nullptr;
+    TPosta* posta_ = nullptr;
+    TWaves* waves_ = nullptr;
+    TMarb* marb_ = nullptr;
+    TEffect* effect_ = nullptr;
+    TDeFoc* deFoc_ = nullptr;
+    TBrid* brid_ = nullptr;
+    TGamma* gamma_ = nullptr;
+    TBrowser* browser_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    viramo::EffectSettings effects_;
+    viramo::Random random_;
     QWidget* sidePanel_ = nullptr;
     TaskPanel* pnlImage_ = nullptr;
     TaskPanel* panel1_ = nullptr;

@@ -1,0 +1,72 @@
+#include "ui/processing/BridContr.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/fx/Filters.h"
+
+TBrid::TBrid(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Яркость/конраст"));
+    auto* col = new QVBoxLayout(this);
+    auto* group = new QGroupBox(QStringLiteral("Настройка яркости и контраста"));
+    auto* form = new QFormLayout(group);
+    GaugeBar1 = new TGaugeBar(-200, 200, 0, this);
+    GaugeBar2 = new TGaugeBar(-200, 200, 0, this);
+    form->addRow(QStringLiteral("Яркость"), GaugeBar1);
+    form->addRow(QStringLiteral("Контраст"), GaugeBar2);
+    col->addWidget(group);
+    auto* buttons = new QHBoxLayout;
+    auto* reset = new QPushButton(QStringLiteral("Сброс"));
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    ok->setDefault(true);
+    buttons->addWidget(reset);
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    col->addLayout(buttons);
+    connect(GaugeBar1, &TGaugeBar::mouseUp, this, &TBrid::GaugeBar1MouseUp);
+    connect(GaugeBar2, &TGaugeBar::mouseUp, this, &TBrid::GaugeBar2MouseUp);
+    connect(reset, &QPushButton::clicked, this, &TBrid::Button3Click);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TBrid::showEvent(QShowEvent* e) {
+    GaugeBar1->setPosition(0);
+    GaugeBar2->setPosition(0);
+    if (target) copy_ = target();
+    QDialog::showEvent(e);
+}
+
+void TBrid::GaugeBar1MouseUp() {
+    if (!target) return;
+    viramo::ApplyBrightnessContrast(copy_, target(), GaugeBar1->position(), GaugeBar2->position(), true);
+    if (changed) changed();
+}
+
+void TBrid::GaugeBar2MouseUp() {
+    if (!target) return;
+    viramo::ApplyBrightnessContrast(copy_, target(), GaugeBar1->position(), GaugeBar2->position(), false);
+    if (changed) changed();
+}
+
+void TBrid::Button3Click() {
+    GaugeBar1->setPosition(0);
+    GaugeBar2->setPosition(0);
+    if (!target) return;
+    viramo::ApplyBrightnessContrast(copy_, target(), 0, 0, true);
+    if (changed) changed();
+}
+
+void TBrid::done(int result) {
+    if (result != QDialog::Accepted && target && !copy_.empty()) {
+        viramo::ApplyBrightnessContrast(copy_, target(), 0, 0, true);
+        if (changed) changed();
+    }
+    copy_ = viramo::Bitmap32();
+    QDialog::done(result);
+}
