@@ -52,13 +52,17 @@ void SharpenBitmap(const Bitmap32& src, Bitmap32& dst, float alpha) {
 void Colorize(Bitmap32& bmp, PlatformColor colour) {
     const auto v = static_cast<std::uint32_t>(colour);
     const double cr = v & 0xFF, cg = (v >> 8) & 0xFF, cb = (v >> 16) & 0xFF;
+    // The result depends only on R + G + B: one table entry per sum.
+    std::uint32_t table[766];
+    for (int sum = 0; sum <= 765; ++sum) {
+        const double k = static_cast<double>(sum) / 765.0;
+        table[sum] = (clampByte(RndI(cr * k)) << 16) | (clampByte(RndI(cg * k)) << 8) | clampByte(RndI(cb * k));
+    }
     Color32* p = bmp.bits();
     const size_t n = bmp.pixelCount();
     for (size_t i = 0; i < n; ++i) {
         const Color32 c = p[i];
-        const double k = static_cast<double>(RedOf(c) + GreenOf(c) + BlueOf(c)) / 765.0;
-        p[i] = (c & 0xFF000000u) | (clampByte(RndI(cr * k)) << 16) | (clampByte(RndI(cg * k)) << 8) |
-               clampByte(RndI(cb * k));
+        p[i] = (c & 0xFF000000u) | table[RedOf(c) + GreenOf(c) + BlueOf(c)];
     }
 }
 

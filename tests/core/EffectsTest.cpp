@@ -246,3 +246,26 @@ TEST(EffectCatalogue, NinePreviewsAndAStrongerWaveWhenApplied) {
     ApplyCatalogueOperation(strong, 8, false, r);
     EXPECT_FALSE(weak.samePixels(strong));
 }
+
+TEST(Effects, TinyPicturesEndQuietly) {
+    for (int size : {1, 2}) {
+        for (const auto& name : EffectNames()) {
+            Document d;
+            d.setCanvas(Bitmap32(size, size, 0xFF808080));
+            Random r(2);
+            EffectSettings s;
+            s.sprayAmount = s.waveAmount = s.posterizeAmount = 50;
+            ApplyNamedEffect(d, name, s, r);
+            EXPECT_EQ(d.canvas().width(), size) << name;
+        }
+        Document d;
+        d.setCanvas(Bitmap32(size, size, 0xFF808080));
+        EffectSettings s;
+        EXPECT_THROW(ApplySharpen(d, s), FilterError);
+        ApplyDefocus(d, s);
+        ApplyMonochrome(d);
+        Random r(3);
+        ApplyCatalogueEntry(d, 8, r);
+        EXPECT_EQ(CataloguePreviews(d.canvas(), r).size(), 9u);
+    }
+}
