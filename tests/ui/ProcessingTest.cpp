@@ -61,6 +61,8 @@ private slots:
         bool previewed = false;
         whenShown<TSprayWin>([&](TSprayWin* s) {
             s->Value->setPosition(9);
+            if (const QByteArray f = qgetenv("VIRAMO_SCREENSHOTS"); !f.isEmpty())
+                s->grab().save(QString::fromUtf8(f) + QStringLiteral("/spray.png"));
             s->findChild<QPushButton*>(QStringLiteral("Button3"))->click();  // "Просмотр"
             previewed = !l.bitmap.samePixels(before);
             s->reject();
@@ -160,6 +162,8 @@ private slots:
         int count = 0;
         QString last;
         whenShown<TBrowser>([&](TBrowser* b) {
+            if (const QByteArray f = qgetenv("VIRAMO_SCREENSHOTS"); !f.isEmpty())
+                b->grab().save(QString::fromUtf8(f) + QStringLiteral("/catalogue.png"));
             count = b->count();
             last = b->title(8);
             b->FView->setCurrentRow(4);  // "Негатив"
