@@ -147,7 +147,8 @@ private slots:
         QVERIFY(!w.action(QStringLiteral("actBringToFront"))->isEnabled());  // already the top layer
         QVERIFY(w.action(QStringLiteral("actSendToBack"))->isEnabled());
         QVERIFY(w.action(QStringLiteral("tbBringToFront"))->isEnabled());
-        QVERIFY(!w.action(QStringLiteral("actRotateRight"))->isEnabled());  // not built yet
+        QVERIFY(w.action(QStringLiteral("actRotateRight"))->isEnabled());
+        QVERIFY(!w.action(QStringLiteral("actAddBorders"))->isEnabled());  // not built yet
         d.SetSelection(&a);
         QVERIFY(w.action(QStringLiteral("actBringToFront"))->isEnabled());
         QVERIFY(!w.action(QStringLiteral("actSendToBack"))->isEnabled());

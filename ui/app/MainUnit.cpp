@@ -40,6 +40,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     buildLayout();
     buildMenus();
     buildProcessing();
+    buildEditing();
+    buildGeometry();
     ReadSettings();
     setAcceptDrops(true);
     // Timer1: one shot, 100 ms after start.
@@ -177,8 +179,11 @@ void TMainForm::buildSidePanel() {
         crops_->body()->addWidget(obrat_);
         auto* buttons = new QHBoxLayout;
         auto* ok = new QPushButton(QStringLiteral("ОК"));
+        ok->setObjectName(QStringLiteral("CropOk"));
         auto* cancel = new QPushButton(QStringLiteral("Отмена"));
-        ok->setEnabled(false);  // the canvas crop arrives with its own command
+        connect(ok, &QPushButton::clicked, this, &TMainForm::CropOkClick);
+        connect(cropsP_, &QComboBox::currentIndexChanged, this, &TMainForm::CropsPChange);
+        connect(obrat_, &QCheckBox::clicked, this, &TMainForm::CropsPChange);
         buttons->addWidget(ok);
         buttons->addWidget(cancel);
         crops_->body()->addLayout(buttons);

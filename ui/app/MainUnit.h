@@ -31,6 +31,12 @@ class TGamma;
 class TBrowser;
 class TEffectDialog;
 class QProgressBar;
+class TSTC;
+class TPovor;
+class TRasm;
+class TCropLa;
+class TRaiser;
+class TEButos;
 class TGifType;
 class TTemplates;
 class QAction;
@@ -79,6 +85,33 @@ public:
     TGamma* gamma() const { return gamma_; }
     TBrowser* browser() const { return browser_; }
     viramo::EffectSettings& effectSettings() { return effects_; }
+    TSTC* stc() const { return stc_; }
+    TPovor* povor() const { return povor_; }
+    TRasm* rasm() const { return rasm_; }
+    TCropLa* cropLa() const { return cropLa_; }
+
+    // "Правка" and the layer commands of this part of the window.
+    void N20Click();   // cut
+    void N21Click();   // copy
+    void N22Click();   // paste
+    void N71Click();   // select an area
+    void N98Click();   // select all
+    void N47Click();   // paste as new
+    void mnFlattenClick();
+    void N23Click();   // transparent colour: pick mode
+    void Pick(const QPointF& canvasPoint);
+    void N901Click();  // turn right
+    void N902Click();  // turn left
+    void N13Click();   // free rotation
+    void N24Click();   // mirror top to bottom
+    void N53Click();   // mirror left to right
+    void N37Click();   // image size
+    void N114Click();  // crop the canvas
+    void CropsPChange();
+    void CropOkClick();
+    void N54Click();   // crop the layer
+    void N7Click();    // relief contour
+    void N121Click();  // button effect
     // Colour dialog of the colorize command; tests answer it through this.
     std::function<bool(viramo::PlatformColor& colour)> colourProvider;
     TCompress* compress() const { return compress_; }
@@ -203,6 +236,14 @@ private:
     TBrid* brid_ = nullptr;
     TGamma* gamma_ = nullptr;
     TBrowser* browser_ = nullptr;
+    TSTC* stc_ = nullptr;
+    TPovor* povor_ = nullptr;
+    TRasm* rasm_ = nullptr;
+    TCropLa* cropLa_ = nullptr;
+    TRaiser* raiser_ = nullptr;
+    TEButos* eButos_ = nullptr;
+    void buildEditing();  // MainUnit_Edit.cpp
+    void buildGeometry(); // MainUnit_Geometry.cpp
     QProgressBar* progress_ = nullptr;
     viramo::EffectSettings effects_;
     viramo::Random random_;

@@ -24,6 +24,11 @@ ImgView::ImgView(Document& doc, QWidget* parent) : QAbstractScrollArea(parent), 
     setFrameShape(QFrame::NoFrame);
 }
 
+void ImgView::setPickMode(bool on) {
+    pick_ = on;
+    viewport()->setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
+}
+
 void ImgView::setBackground(const ViewBackground& bg) {
     background_ = bg;
     viewport()->update();

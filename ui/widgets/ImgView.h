@@ -30,7 +30,8 @@ public:
     // Off while a template is being placed.
     void setMouseHandlerEnabled(bool on) { mouseHandler_ = on; }
     // The cross-hair of the transparent-colour pick.
-    bool pickMode() const { return cursor().shape() == Qt::CrossCursor; }
+    bool pickMode() const { return pick_; }
+    void setPickMode(bool on);
 
     // Supplies the settings the resizing rule reads (Ctrl is added here).
     std::function<viramo::ResizeContext()> resizeContext;
@@ -74,4 +75,5 @@ private:
     QPointF dragStart_;
     viramo::FloatRect startLocation_;
     bool settingScroll_ = false;
+    bool pick_ = false;
 };
