@@ -13,6 +13,8 @@
 #include "core/document/Files.h"
 #include "core/fx/Dispatch.h"
 #include "core/fx/Filters.h"
+#include "core/fx/Geometry.h"
+#include "core/document/Editing.h"
 #include "core/document/ProjectFile.h"
 #include "core/document/ViewRender.h"
 #include "core/document/Zoom.h"
@@ -246,6 +248,49 @@ const bool kEffectBenchmarks = [] {
             ->Iterations(3);
     return true;
 }();
+
+// Free rotation of a 6000 x 4000 layer by 30 degrees (resample to its shown
+// size, turn colours and mask, linear sampling).
+void BM_FreeRotation30(benchmark::State& state) {
+    Document doc;
+    doc.setCanvas(Bitmap32(100, 100));
+    Layer& l = doc.AddPhotograph(Photo(), 0, 0);
+    doc.SetLayerLocation(l, FloatRect{0, 0, kW, kH});
+    const RotationCopy copy = TakeRotationCopy(doc);
+    for (auto _ : state) FreeRotate(doc, copy, 30, true);
+    SetBytes(state, std::size_t{4} * kW * kH);
+}
+BENCHMARK(BM_FreeRotation30)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_ImageSizeToHalf(benchmark::State& state) {
+    Document doc;
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc.setCanvas(Photo());
+        state.ResumeTiming();
+        ImageSize(doc, kW / 2, kH / 2, static_cast<int>(state.range(0)));
+    }
+    state.SetLabel(state.range(0) == 0 ? "nearest" : state.range(0) == 1 ? "linear" : "spline");
+    SetBytes(state, std::size_t{4} * kW * kH);
+}
+BENCHMARK(BM_ImageSizeToHalf)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_FlattenTenLayers(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        Document doc;
+        doc.setCanvas(Photo());
+        for (int i = 0; i < 10; ++i) {
+            Layer& l = doc.AddPhotograph(Photo(), 3000, 2000);
+            doc.SetLayerLocation(l, FloatRect{float(i * 10), float(i * 10), float(i * 10 + kW), float(i * 10 + kH)});
+            doc.SetLayerOpacity(200);
+        }
+        state.ResumeTiming();
+        FlattenLayers(doc);
+    }
+    SetBytes(state, std::size_t{4} * kW * kH * 10);
+}
+BENCHMARK(BM_FlattenTenLayers)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 // A project of a 6000 x 4000 canvas and ten such layers (about 1 GB), saved
 // and loaded, next to plain writing and reading of the same number of bytes.

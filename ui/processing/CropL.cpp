@@ -131,10 +131,7 @@ TCropLa::TCropLa(QWidget* parent) : QDialog(parent) {
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     col->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (apply) apply(cropos_->frame());
-        accept();
-    });
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
@@ -143,6 +140,7 @@ FloatRect TCropLa::region() const { return cropos_->frame(); }
 void TCropLa::setRegion(const FloatRect& r) { cropos_->setFrame(r); }
 
 void TCropLa::done(int result) {
+    if (result == QDialog::Accepted && apply) apply(cropos_->frame());
     cropos_->clear();
     QDialog::done(result);
 }
