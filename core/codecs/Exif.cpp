@@ -54,10 +54,7 @@ Bitmap32 ApplyOrientation(const Bitmap32& src, int o) {
             out.scanLine(dy)[dx] = s[x];
         }
     }
-    out.masterAlpha = src.masterAlpha;
-    out.drawMode = src.drawMode;
-    out.filter = src.filter;
-    out.outerColor = src.outerColor;
+    out.copyAttributesFrom(src);
     return out;
 }
 

@@ -40,15 +40,8 @@ void effectFrame(Document& doc, const std::function<void(Bitmap32& work, Bitmap3
         for (size_t i = 0; i < out.pixelCount(); ++i) p[i] = (p[i] & 0x00FFFFFFu) | ((m[i] & 0xFFu) << 24);
     }
     // The target keeps its drawing attributes; only the pixels change.
-    const std::uint8_t master = target.masterAlpha;
-    const DrawMode mode = target.drawMode;
-    const StretchFilter filter = target.filter;
-    const Color32 outer = target.outerColor;
+    out.copyAttributesFrom(target);
     target = std::move(out);
-    target.masterAlpha = master;
-    target.drawMode = mode;
-    target.filter = filter;
-    target.outerColor = outer;
     if (layer) doc.layerPixelsChanged(*layer);
     else doc.canvasPixelsChanged();
     doc.notify(layer ? kLayersChanged : kCanvasChanged);

@@ -101,14 +101,12 @@ void ColourBalance(Bitmap32& bmp, int r, int g, int b, bool quality) {
 }
 
 namespace {
+// The copy's pixels with the target's own drawing attributes.
 void restoreFrom(const Bitmap32& copy, Bitmap32& target) {
-    const std::uint8_t master = target.masterAlpha;
-    const DrawMode mode = target.drawMode;
-    const StretchFilter filter = target.filter;
+    Bitmap32 attributes;
+    attributes.copyAttributesFrom(target);
     target = copy;
-    target.masterAlpha = master;
-    target.drawMode = mode;
-    target.filter = filter;
+    target.copyAttributesFrom(attributes);
 }
 }  // namespace
 

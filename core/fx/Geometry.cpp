@@ -14,13 +14,6 @@
 namespace viramo {
 
 namespace {
-void copyAttributes(const Bitmap32& from, Bitmap32& to) {
-    to.masterAlpha = from.masterAlpha;
-    to.drawMode = from.drawMode;
-    to.filter = from.filter;
-    to.outerColor = from.outerColor;
-}
-
 void reselect(Document& doc, Layer& l) {
     doc.SetSelection(nullptr);
     doc.SetSelection(&l);
@@ -30,7 +23,7 @@ void reselect(Document& doc, Layer& l) {
 Bitmap32 Turned90(const Bitmap32& src, bool clockwise) {
     const int w = src.width(), h = src.height();
     Bitmap32 out(h, w);
-    copyAttributes(src, out);
+    out.copyAttributesFrom(src);
     for (int y = 0; y < h; ++y) {
         const Color32* s = src.scanLine(y);
         for (int x = 0; x < w; ++x) {
@@ -44,7 +37,7 @@ Bitmap32 Turned90(const Bitmap32& src, bool clockwise) {
 Bitmap32 Mirrored(const Bitmap32& src, bool topToBottom) {
     const int w = src.width(), h = src.height();
     Bitmap32 out(w, h);
-    copyAttributes(src, out);
+    out.copyAttributesFrom(src);
     for (int y = 0; y < h; ++y) {
         const Color32* s = src.scanLine(topToBottom ? h - 1 - y : y);
         Color32* d = out.scanLine(y);
@@ -125,7 +118,7 @@ void FreeRotate(Document& doc, const RotationCopy& copy, int degrees, bool linea
     Transform(turnedMask, mask, t);
     for (size_t i = 0; i < out.pixelCount(); ++i)
         out.bits()[i] = (out.bits()[i] & 0x00FFFFFFu) | ((turnedMask.bits()[i] & 0xFFu) << 24);
-    copyAttributes(l.bitmap, out);
+    out.copyAttributesFrom(l.bitmap);
     out.filter = filter;
     l.bitmap = std::move(out);
     doc.layerPixelsChanged(l);
@@ -174,7 +167,7 @@ void ImageSize(Document& doc, int w2, int h2, int method) {
     const double fx = static_cast<double>(w) / w2, fy = static_cast<double>(h) / h2;
     const StretchFilter f = method == 0 ? StretchFilter::Nearest : method == 1 ? StretchFilter::Linear : StretchFilter::Spline;
     Bitmap32 scaled = Resampled(doc.canvas(), w2, h2, f);
-    copyAttributes(doc.canvas(), scaled);
+    scaled.copyAttributesFrom(doc.canvas());
     doc.setCanvas(std::move(scaled));
     for (int i = 0; i < doc.layerCount(); ++i) {
         Layer& l = doc.layer(i);
@@ -220,7 +213,7 @@ void CanvasCrop(Document& doc) {
         src.filter = StretchFilter::Nearest;
         StretchDraw(cut, FloatRect{0, 0, static_cast<float>(nw), static_cast<float>(nh)}, cut.boundsRect(), src,
                     Rect{a, b, RndI(p.right), RndI(p.bottom)});
-        copyAttributes(doc.canvas(), cut);
+        cut.copyAttributesFrom(doc.canvas());
         doc.setCanvas(std::move(cut));
     }
     doc.DropFrameLayer();
@@ -256,7 +249,7 @@ void LayerCrop(Document& doc, const FloatRect& region) {
     const int x0 = RndI(r.left), y0 = RndI(r.top);
     for (int y = 0; y < nh; ++y)
         for (int x = 0; x < nw; ++x) cut.setPixel(x, y, l.bitmap.pixelS(x0 + x, y0 + y));
-    copyAttributes(l.bitmap, cut);
+    cut.copyAttributesFrom(l.bitmap);
     cut.drawMode = DrawMode::Blend;
     l.bitmap = std::move(cut);
     doc.layerPixelsChanged(l);
@@ -292,7 +285,7 @@ void Relief(Bitmap32& bmp, int thicknessPercent, bool outerBorder, Color32 borde
         const int d = RndI(thicknessPercent * static_cast<double>(w) * (1 + granPercent / 100.0) / 100);
         Bitmap32 copy = bmp;
         Bitmap32 wider(w + 2 * d, h + 2 * d, borderColour | 0xFF000000u);
-        copyAttributes(bmp, wider);
+        wider.copyAttributesFrom(bmp);
         DrawAt(wider, d, d, copy);  // the layer's transparent parts show the border colour
         bmp = std::move(wider);
     }

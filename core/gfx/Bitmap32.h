@@ -50,6 +50,13 @@ public:
     }
 
     void setAllAlpha(std::uint8_t alpha);
+    // Master alpha, draw mode, stretch filter and outer colour of another bitmap.
+    void copyAttributesFrom(const Bitmap32& other) {
+        masterAlpha = other.masterAlpha;
+        drawMode = other.drawMode;
+        filter = other.filter;
+        outerColor = other.outerColor;
+    }
     size_t pixelCount() const { return pixels_.size(); }
     // Pixels only (attributes ignored).
     bool samePixels(const Bitmap32& other) const;

@@ -202,10 +202,7 @@ void StretchDraw(Bitmap32& dst, const Rect& dstRect, const Bitmap32& src) {
 
 Bitmap32 Resampled(const Bitmap32& src, int width, int height, StretchFilter filter) {
     Bitmap32 out(width, height);
-    out.masterAlpha = src.masterAlpha;
-    out.drawMode = src.drawMode;
-    out.filter = src.filter;
-    out.outerColor = src.outerColor;
+    out.copyAttributesFrom(src);
     if (src.empty() || out.empty()) return out;
     const FloatRect whole{0.f, 0.f, static_cast<float>(width), static_cast<float>(height)};
     stretchDrawWith(out, whole, out.boundsRect(), src, src.boundsRect(), Style{filter, DrawMode::Opaque, 255});
@@ -234,10 +231,7 @@ Bitmap32 HalfSize(const Bitmap32& src) {
                 }
         }
     });
-    out.masterAlpha = src.masterAlpha;
-    out.drawMode = src.drawMode;
-    out.filter = src.filter;
-    out.outerColor = src.outerColor;
+    out.copyAttributesFrom(src);
     return out;
 }
 

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "UiTestUtil.h"
+
 #include "core/document/Locations.h"
 #include "ui/app/MainUnit.h"
 #include "ui/document/SetaTrans.h"
@@ -13,20 +15,6 @@
 #include "ui/widgets/ImgView.h"
 
 using namespace viramo;
-
-namespace {
-template <class T>
-void whenShown(std::function<void(T*)> fn, int tries = 500) {
-    QTimer::singleShot(10, [fn, tries] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) {
-                fn(t);
-                return;
-            }
-        if (tries > 0) whenShown<T>(fn, tries - 1);
-    });
-}
-}  // namespace
 
 class EditingTest : public QObject {
     Q_OBJECT

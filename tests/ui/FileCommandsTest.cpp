@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "UiTestUtil.h"
+
 #include "core/codecs/Picture.h"
 #include "core/document/Files.h"
 #include "core/document/Locations.h"
@@ -26,18 +28,6 @@ using namespace viramo;
 
 namespace {
 
-// Runs fn on the dialog of type T as soon as it shows (checking every 10 ms).
-template <class T>
-void whenShown(std::function<void(T*)> fn, int tries = 500) {
-    QTimer::singleShot(10, [fn, tries] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) {
-                fn(t);
-                return;
-            }
-        if (tries > 0) whenShown<T>(fn, tries - 1);
-    });
-}
 
 void dismissMessage() {
     whenShown<QMessageBox>([](QMessageBox* b) { b->accept(); });

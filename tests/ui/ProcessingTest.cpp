@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "UiTestUtil.h"
+
 #include "core/document/Locations.h"
 #include "core/fx/Filters.h"
 #include "ui/app/MainUnit.h"
@@ -17,18 +19,6 @@
 using namespace viramo;
 
 namespace {
-// Runs fn on the dialog of type T as soon as it shows (checking every 10 ms).
-template <class T>
-void whenShown(std::function<void(T*)> fn, int tries = 500) {
-    QTimer::singleShot(10, [fn, tries] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) {
-                fn(t);
-                return;
-            }
-        if (tries > 0) whenShown<T>(fn, tries - 1);
-    });
-}
 
 Bitmap32 Picture() {
     Bitmap32 b(120, 80);

@@ -153,6 +153,8 @@ private:
     QAction* addAction(QMenu* menu, const QString& name, const QString& caption,
                        const QKeySequence& shortcut = {}, bool wired = true);
     void enable(const QString& name, bool on);
+    // Connects an entry to its handler and marks it as built, so enabling applies to it.
+    void wireAction(const char* name, void (TMainForm::*handler)());
     void UpdateImageMenu();
     void UpdateEditMenu();
     void UpdateSelectionMenu();

@@ -49,19 +49,14 @@ std::optional<Bitmap32> fromClipboard() {
 void TMainForm::buildEditing() {
     stc_ = new TSTC(this);
     stc_->hide();
-    auto wire = [this](const char* name, void (TMainForm::*fn)()) {
-        QAction* a = action(QString::fromUtf8(name));
-        a->setProperty("wired", true);
-        connect(a, &QAction::triggered, this, fn);
-    };
-    wire("actCut", &TMainForm::N20Click);
-    wire("actCopy", &TMainForm::N21Click);
-    wire("actPaste", &TMainForm::N22Click);
-    wire("actSelect", &TMainForm::N71Click);
-    wire("actSelectAll", &TMainForm::N98Click);
-    wire("actPasteAsNew", &TMainForm::N47Click);
-    wire("actFlatten", &TMainForm::mnFlattenClick);
-    wire("actTransparentColour", &TMainForm::N23Click);
+    wireAction("actCut", &TMainForm::N20Click);
+    wireAction("actCopy", &TMainForm::N21Click);
+    wireAction("actPaste", &TMainForm::N22Click);
+    wireAction("actSelect", &TMainForm::N71Click);
+    wireAction("actSelectAll", &TMainForm::N98Click);
+    wireAction("actPasteAsNew", &TMainForm::N47Click);
+    wireAction("actFlatten", &TMainForm::mnFlattenClick);
+    wireAction("actTransparentColour", &TMainForm::N23Click);
     for (const char* n : {"actCut", "actCopy", "actSelect", "actSelectAll"}) enable(QString::fromUtf8(n), true);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::UpdateEditMenu);
     connect(view_, &ImgView::picked, this, &TMainForm::Pick);

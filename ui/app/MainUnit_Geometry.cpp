@@ -25,21 +25,16 @@ void TMainForm::buildGeometry() {
     cropLa_ = new TCropLa(this);
     raiser_ = new TRaiser(this);
     eButos_ = new TEButos(this);
-    auto wire = [this](const char* name, void (TMainForm::*fn)()) {
-        QAction* a = action(QString::fromUtf8(name));
-        a->setProperty("wired", true);
-        connect(a, &QAction::triggered, this, fn);
-    };
-    wire("actRotateRight", &TMainForm::N901Click);
-    wire("actRotateLeft", &TMainForm::N902Click);
-    wire("actRotateFree", &TMainForm::N13Click);
-    wire("actMirrorVertical", &TMainForm::N24Click);
-    wire("actMirrorHorizontal", &TMainForm::N53Click);
-    wire("actImageSize", &TMainForm::N37Click);
-    wire("actCropCanvas", &TMainForm::N114Click);
-    wire("actCropLayer", &TMainForm::N54Click);
-    wire("actRelief", &TMainForm::N7Click);
-    wire("actButtonEffect", &TMainForm::N121Click);
+    wireAction("actRotateRight", &TMainForm::N901Click);
+    wireAction("actRotateLeft", &TMainForm::N902Click);
+    wireAction("actRotateFree", &TMainForm::N13Click);
+    wireAction("actMirrorVertical", &TMainForm::N24Click);
+    wireAction("actMirrorHorizontal", &TMainForm::N53Click);
+    wireAction("actImageSize", &TMainForm::N37Click);
+    wireAction("actCropCanvas", &TMainForm::N114Click);
+    wireAction("actCropLayer", &TMainForm::N54Click);
+    wireAction("actRelief", &TMainForm::N7Click);
+    wireAction("actButtonEffect", &TMainForm::N121Click);
     UpdateImageMenu();
 }
 

@@ -92,6 +92,12 @@ QAction* TMainForm::action(const QString& name) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
+void TMainForm::wireAction(const char* name, void (TMainForm::*handler)()) {
+    QAction* a = action(QString::fromUtf8(name));
+    a->setProperty("wired", true);
+    connect(a, &QAction::triggered, this, handler);
+}
+
 void TMainForm::enable(const QString& name, bool on) {
     if (QAction* a = action(name)) a->setEnabled(on && a->property("wired").toBool());
 }

@@ -57,25 +57,20 @@ void TMainForm::buildProcessing() {
     progress_->hide();
     statusBar()->addPermanentWidget(progress_);
 
-    auto wire = [this](const char* name, void (TMainForm::*fn)()) {
-        QAction* a = action(QString::fromUtf8(name));
-        a->setProperty("wired", true);
-        connect(a, &QAction::triggered, this, fn);
-    };
-    wire("actSpray", &TMainForm::N50Click);
-    wire("actPosterize", &TMainForm::N51Click);
-    wire("actWaves", &TMainForm::N86Click);
-    wire("actRaindrops", &TMainForm::N113Click);
-    wire("actQuickSharpen", &TMainForm::N74Click);
-    wire("actQuickBlur", &TMainForm::N75Click);
-    wire("actSharpen", &TMainForm::N78Click);
-    wire("actBlur", &TMainForm::N76Click);
-    wire("actMonochrome", &TMainForm::N77Click);
-    wire("actColorize", &TMainForm::N49Click);
-    wire("actSepia", &TMainForm::N111Click);
-    wire("actBrightness", &TMainForm::N38Click);
-    wire("actColourBalance", &TMainForm::N39Click);
-    wire("actEffectCatalogue", &TMainForm::N72Click);
+    wireAction("actSpray", &TMainForm::N50Click);
+    wireAction("actPosterize", &TMainForm::N51Click);
+    wireAction("actWaves", &TMainForm::N86Click);
+    wireAction("actRaindrops", &TMainForm::N113Click);
+    wireAction("actQuickSharpen", &TMainForm::N74Click);
+    wireAction("actQuickBlur", &TMainForm::N75Click);
+    wireAction("actSharpen", &TMainForm::N78Click);
+    wireAction("actBlur", &TMainForm::N76Click);
+    wireAction("actMonochrome", &TMainForm::N77Click);
+    wireAction("actColorize", &TMainForm::N49Click);
+    wireAction("actSepia", &TMainForm::N111Click);
+    wireAction("actBrightness", &TMainForm::N38Click);
+    wireAction("actColourBalance", &TMainForm::N39Click);
+    wireAction("actEffectCatalogue", &TMainForm::N72Click);
     for (auto [name, effect] : {std::pair{"actMosaic", "mosa"}, {"actEmboss", "emboss"}, {"actBlindsWide", "ripple_7"},
                                 {"actBlindsMedium", "ripple_12"}, {"actBlindsNarrow", "ripple_24"},
                                 {"actInvert", "invert"}}) {

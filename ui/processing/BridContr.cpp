@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/fx/Filters.h"
+#include "ui/widgets/DialogButtons.h"
 
 TBrid::TBrid(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Яркость/конраст"));
@@ -18,21 +19,11 @@ TBrid::TBrid(QWidget* parent) : QDialog(parent) {
     form->addRow(QStringLiteral("Яркость"), GaugeBar1);
     form->addRow(QStringLiteral("Контраст"), GaugeBar2);
     col->addWidget(group);
-    auto* buttons = new QHBoxLayout;
-    auto* reset = new QPushButton(QStringLiteral("Сброс"));
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    ok->setDefault(true);
-    buttons->addWidget(reset);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    col->addLayout(buttons);
     connect(GaugeBar1, &TGaugeBar::mouseUp, this, &TBrid::GaugeBar1MouseUp);
     connect(GaugeBar2, &TGaugeBar::mouseUp, this, &TBrid::GaugeBar2MouseUp);
-    connect(reset, &QPushButton::clicked, this, &TBrid::Button3Click);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons b = AddDialogButtons(this, col, QStringLiteral("Сброс"));
+    connect(b.first, &QPushButton::clicked, this, &TBrid::Button3Click);
+    connect(b.ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TBrid::showEvent(QShowEvent* e) {

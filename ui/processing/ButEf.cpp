@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "ui/widgets/DialogButtons.h"
 
 TEButos::TEButos(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Эффект кнопки"));
@@ -19,26 +20,16 @@ TEButos::TEButos(QWidget* parent) : QDialog(parent) {
     form->addRow(QStringLiteral("Глубина подъёма"), Glub);
     form->addRow(RCNT);
     col->addLayout(form);
-    auto* buttons = new QHBoxLayout;
-    auto* preview = new QPushButton(QStringLiteral("Просмотр"));
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    ok->setDefault(true);
-    buttons->addWidget(preview);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    col->addLayout(buttons);
-    connect(preview, &QPushButton::clicked, this, [this] {
+    const DialogButtons b = AddDialogButtons(this, col, QStringLiteral("Просмотр"));
+    connect(b.first, &QPushButton::clicked, this, [this] {
         if (restore) restore();
         if (apply) apply();
     });
-    connect(ok, &QPushButton::clicked, this, [this] {
+    connect(b.ok, &QPushButton::clicked, this, [this] {
         if (restore) restore();
         if (finish) finish();  // records the undo snapshot, applies
         accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TEButos::showEvent(QShowEvent* e) {

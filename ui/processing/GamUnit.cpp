@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/fx/Filters.h"
+#include "ui/widgets/DialogButtons.h"
 
 TGamma::TGamma(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Цветовой баланс"));
@@ -37,19 +38,9 @@ TGamma::TGamma(QWidget* parent) : QDialog(parent) {
     col->addWidget(mode);
     connect(Speed, &QRadioButton::clicked, this, &TGamma::Balance);
     connect(Qval, &QRadioButton::clicked, this, &TGamma::Balance);
-    auto* buttons = new QHBoxLayout;
-    auto* reset = new QPushButton(QStringLiteral("Сброс"));
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    ok->setDefault(true);
-    buttons->addWidget(reset);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    col->addLayout(buttons);
-    connect(reset, &QPushButton::clicked, this, &TGamma::Button3Click);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons b = AddDialogButtons(this, col, QStringLiteral("Сброс"));
+    connect(b.first, &QPushButton::clicked, this, &TGamma::Button3Click);
+    connect(b.ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TGamma::showEvent(QShowEvent* e) {

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "ui/widgets/DialogButtons.h"
 
 TPovor::TPovor(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Поворот"));
@@ -23,16 +24,7 @@ TPovor::TPovor(QWidget* parent) : QDialog(parent) {
     Inter->setChecked(true);
     form->addRow(Inter);
     col->addWidget(group);
-    auto* buttons = new QHBoxLayout;
-    auto* preview = new QPushButton(QStringLiteral("Preview"));
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    ok->setDefault(true);
-    buttons->addWidget(preview);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    col->addLayout(buttons);
+    const DialogButtons b = AddDialogButtons(this, col, QStringLiteral("Preview"));
     connect(Angle, &TGaugeBar::changed, this, [this](int v) {
         if (updating_) return;
         updating_ = true;
@@ -40,11 +32,10 @@ TPovor::TPovor(QWidget* parent) : QDialog(parent) {
         updating_ = false;
     });
     connect(Edit1, &QLineEdit::textChanged, this, &TPovor::Edit1Change);
-    connect(preview, &QPushButton::clicked, this, [this] {
+    connect(b.first, &QPushButton::clicked, this, [this] {
         if (rotate) rotate();
     });
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(b.ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TPovor::Edit1Change(const QString& text) {

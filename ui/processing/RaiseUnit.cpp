@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include "ui/widgets/DialogButtons.h"
 
 TRaiser::TRaiser(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Рельефный контур"));
@@ -32,16 +33,9 @@ TRaiser::TRaiser(QWidget* parent) : QDialog(parent) {
     Gran->setRange(0, 100);
     form->addRow(QStringLiteral("Граница (в %)"), Gran);
     col->addWidget(group);
-    auto* buttons = new QHBoxLayout;
-    auto* preview = new QPushButton(QStringLiteral("Просмотр"));
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    ok->setDefault(true);
-    buttons->addWidget(preview);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    col->addLayout(buttons);
+    const DialogButtons b = AddDialogButtons(this, col, QStringLiteral("Просмотр"));
+    QPushButton* preview = b.first;
+    QPushButton* ok = b.ok;
     auto paint = [this] {
         QPalette p = swatch_->palette();
         p.setColor(QPalette::Window, QColor::fromRgb(borderColour));
@@ -65,7 +59,6 @@ TRaiser::TRaiser(QWidget* parent) : QDialog(parent) {
         if (apply) apply();
         accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     enableBorder();
 }
 
