@@ -8,15 +8,7 @@ namespace viramo {
 OpenedFile ReadDocumentFile(const std::string& path) {
     OpenedFile f;
     if (IsProjectPath(path)) {
-        const Bytes data = ReadFileBytes(path);
-        ProjectContents c;
-        try {
-            c = DecodeProject(data);
-        } catch (const PictureError& e) {
-            throw PictureError(path, e.cause());
-        } catch (const std::bad_alloc&) {
-            throw PictureError(path, "not enough memory for the project");
-        }
+        ProjectContents c = ReadProjectFile(path);
         f.canvas = std::move(c.canvas);
         f.layers = std::move(c.layers);
         f.project = true;

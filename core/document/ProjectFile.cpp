@@ -177,17 +177,17 @@ void ApplyProject(Document& doc, ProjectContents contents) {
     doc.notify(kCanvasChanged | kLayersChanged);
 }
 
-void LoadProject(Document& doc, const std::string& path) {
+ProjectContents ReadProjectFile(const std::string& path) {
     const Bytes data = ReadFileBytes(path);
-    ProjectContents contents;
     try {
-        contents = DecodeProject(data);
+        return DecodeProject(data);
     } catch (const PictureError& e) {
         throw PictureError(path, e.cause());
     } catch (const std::bad_alloc&) {
         throw PictureError(path, "not enough memory for the project");
     }
-    ApplyProject(doc, std::move(contents));
 }
+
+void LoadProject(Document& doc, const std::string& path) { ApplyProject(doc, ReadProjectFile(path)); }
 
 }  // namespace viramo

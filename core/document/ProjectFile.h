@@ -25,6 +25,8 @@ struct ProjectContents {
 // the file before using them. Throws PictureError naming what is wrong.
 ProjectContents DecodeProject(const Bytes& data);
 
+// Reads and decodes a project file; errors name the file.
+ProjectContents ReadProjectFile(const std::string& path);
 // Reads the file completely, then replaces the document's contents with it and
 // selects the topmost layer. On any error the document is left as it was.
 void LoadProject(Document& doc, const std::string& path);

@@ -190,6 +190,9 @@ private:
     void readDialogValues();
     void runEffectDialog(TEffectDialog* dialog, const std::function<void()>& apply);
     void busy(bool on, const QString& what = {});
+    // "effect" undo, busy indication, the work, PreviewBackup emptied; filter errors shown.
+    void quickCommand(const QString& what, const std::function<void()>& apply);
+    void colorizeAndBrighten(int amount);
     void EffectCommand(const char* name);        // dialog-less effects
     void N50Click();  // spray
     void N51Click();  // posterize

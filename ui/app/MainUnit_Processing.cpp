@@ -134,12 +134,23 @@ void TMainForm::runEffectDialog(TEffectDialog* dialog, const std::function<void(
     session.Finish(ok, run);
 }
 
-void TMainForm::EffectCommand(const char* name) {
+void TMainForm::quickCommand(const QString& what, const std::function<void()>& apply) {
     RecordUndo(doc_, UndoKind::Effect);
-    busy(true, QStringLiteral("Выполняется…"));
-    ApplyNamedEffect(doc_, name, effects_, random_);
+    busy(true, QStringLiteral("Выполняется: %1…").arg(what));
+    try {
+        apply();
+    } catch (const FilterError& e) {
+        busy(false);
+        QMessageBox::warning(this, windowTitle(), QString::fromUtf8(e.what()));
+        doc_.previewBackup = Bitmap32();
+        return;
+    }
     busy(false);
     doc_.previewBackup = Bitmap32();
+}
+
+void TMainForm::EffectCommand(const char* name) {
+    quickCommand(QString::fromUtf8(name), [this, name] { ApplyNamedEffect(doc_, name, effects_, random_); });
 }
 
 void TMainForm::N50Click() {
@@ -159,48 +170,31 @@ void TMainForm::N74Click() {
     effect_->Value->setPosition(5);
     readDialogValues();
     // A picture too small to sharpen is refused before anything is recorded or changed.
-    try {
-        const Bitmap32& t = doc_.target();
-        if (t.width() < 3 || t.height() <= 2) throw FilterError("Bitmap must be at least 3x3");
-        RecordUndo(doc_, UndoKind::Effect);
-        busy(true, QStringLiteral("Выполняется: Быстрая резкость…"));
-        ApplySharpen(doc_, effects_);
-        busy(false);
-    } catch (const FilterError& e) {
-        busy(false);
-        QMessageBox::warning(this, windowTitle(), QString::fromUtf8(e.what()));
+    const Bitmap32& t = doc_.target();
+    if (t.width() < 3 || t.height() <= 2) {
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("Bitmap must be at least 3x3"));
+        doc_.previewBackup = Bitmap32();
+        return;
     }
-    doc_.previewBackup = Bitmap32();
+    quickCommand(QStringLiteral("Быстрая резкость"), [this] { ApplySharpen(doc_, effects_); });
 }
 
 void TMainForm::N75Click() {
     deFoc_->Value->setPosition(2);
     deFoc_->Ras->setChecked(true);
     readDialogValues();
-    RecordUndo(doc_, UndoKind::Effect);
-    busy(true, QStringLiteral("Выполняется: Быстрое размытие…"));
-    ApplyDefocus(doc_, effects_);
-    busy(false);
-    doc_.previewBackup = Bitmap32();
+    quickCommand(QStringLiteral("Быстрое размытие"), [this] { ApplyDefocus(doc_, effects_); });
 }
 
 void TMainForm::N78Click() { runEffectDialog(effect_, [this] { ApplySharpen(doc_, effects_); }); }
 void TMainForm::N76Click() { runEffectDialog(deFoc_, [this] { ApplyDefocus(doc_, effects_); }); }
 
 void TMainForm::FilterCommand(const char* name) {
-    RecordUndo(doc_, UndoKind::Effect);
-    busy(true, QStringLiteral("Выполняется…"));
-    ApplyNamedFilter(doc_, name, effects_, random_);
-    busy(false);
-    doc_.previewBackup = Bitmap32();
+    quickCommand(QStringLiteral("шум"), [this, name] { ApplyNamedFilter(doc_, name, effects_, random_); });
 }
 
 void TMainForm::N77Click() {
-    RecordUndo(doc_, UndoKind::Effect);
-    busy(true, QStringLiteral("Выполняется…"));
-    ApplyMonochrome(doc_);
-    busy(false);
-    doc_.previewBackup = Bitmap32();
+    quickCommand(QStringLiteral("Сделать монохромным"), [this] { ApplyMonochrome(doc_); });
 }
 
 void TMainForm::N49Click() {
@@ -216,28 +210,20 @@ void TMainForm::N49Click() {
     // A cancelled colour choice leaves the picture as it was.
     if (!chosen) return;
     effects_.colour = colour;
-    RecordUndo(doc_, UndoKind::Effect);
-    busy(true, QStringLiteral("Выполняется…"));
+    quickCommand(QStringLiteral("Колоризация"), [this] { colorizeAndBrighten(70); });
+}
+
+void TMainForm::colorizeAndBrighten(int amount) {
     ApplyNamedFilter(doc_, "mod", effects_, random_);
-    Brighten(doc_.target(), 70);
+    Brighten(doc_.target(), amount);
     if (doc_.bitmapSelected()) doc_.layerPixelsChanged(*doc_.selection());
     else doc_.canvasPixelsChanged();
     doc_.notify(kCanvasChanged | kLayersChanged);
-    busy(false);
-    doc_.previewBackup = Bitmap32();
 }
 
 void TMainForm::N111Click() {
-    RecordUndo(doc_, UndoKind::Effect);
-    effects_.colour = 7847880;
-    busy(true, QStringLiteral("Выполняется…"));
-    ApplyNamedFilter(doc_, "mod", effects_, random_);
-    Brighten(doc_.target(), 150);
-    if (doc_.bitmapSelected()) doc_.layerPixelsChanged(*doc_.selection());
-    else doc_.canvasPixelsChanged();
-    doc_.notify(kCanvasChanged | kLayersChanged);
-    busy(false);
-    doc_.previewBackup = Bitmap32();
+    effects_.colour = 7847880;  // the sepia tint, which the colorize dialog then offers too
+    quickCommand(QStringLiteral("Сепия"), [this] { colorizeAndBrighten(150); });
 }
 
 namespace {
