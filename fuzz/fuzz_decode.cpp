@@ -11,6 +11,7 @@
 #include "core/codecs/Picture.h"
 #include "core/codecs/Png.h"
 #include "core/codecs/Tiff.h"
+#include "core/document/ProjectFile.h"
 #include "core/util/Errors.h"
 
 using namespace viramo;
@@ -35,6 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         DecodeTiff(bytes);
 #elif defined(VIRAMO_FUZZ_ICO)
         DecodeIco(bytes);
+#elif defined(VIRAMO_FUZZ_PROJECT)
+        DecodeProject(bytes);
 #else
         DecodePicture(bytes, SniffFormat(bytes));
 #endif

@@ -9,6 +9,7 @@
 #include "core/codecs/Jpeg.h"
 #include "core/codecs/Png.h"
 #include "core/codecs/Tiff.h"
+#include "core/document/ProjectFile.h"
 
 using namespace viramo;
 
@@ -58,5 +59,15 @@ int main(int argc, char** argv) {
     put(out + "/picture", "a.bmp", EncodeBmp(a));
     put(out + "/picture", "a.gif", EncodeGif(b, 4));
     put(out + "/picture", "a.jpg", EncodeJpeg(b, 50));
+    Document doc;
+    doc.setCanvas(picture(6, 4));
+    Layer& l = doc.AddPhotograph(picture(3, 2), 2, 2);
+    doc.SetLayerOpacity(100);
+    (void)l;
+    doc.CreateFrameLayer(1, 1, kSelectionFrameTag);
+    put(out + "/project", "a.zrt", EncodeProject(doc));
+    Document flat;
+    flat.setCanvas(picture(2, 1));
+    put(out + "/project", "b.zrt", EncodeProject(flat));
     return 0;
 }
