@@ -96,28 +96,23 @@ void FreeRotate(Document& doc, const RotationCopy& copy, int degrees, bool linea
     t.translate(w2 / 2.0, h2 / 2.0);
     const int dw = std::max(1, RndI(w2)), dh = std::max(1, RndI(h2));
     const StretchFilter filter = linear ? StretchFilter::Linear : StretchFilter::Nearest;
-    // Alpha set aside as grey levels, its outer two pixels cleared to soften the turned edges.
-    Bitmap32 mask(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const bool edge = x < 2 || y < 2 || x >= w - 2 || y >= h - 2;
-            const std::uint32_t g = edge ? 0 : AlphaOf(l.bitmap.pixel(x, y));
-            mask.setPixel(x, y, 0xFF000000u | (g << 16) | (g << 8) | g);
-        }
-    mask.filter = filter;
-    mask.drawMode = DrawMode::Opaque;
-    // Colours, opaque, drawn as they are (the layer's opacity is not the picture's).
-    Bitmap32 colours = l.bitmap;
-    colours.setAllAlpha(255);
-    colours.filter = filter;
-    colours.drawMode = DrawMode::Opaque;
-    colours.masterAlpha = 255;
-    Bitmap32 out(dw, dh, 0xFF000000u);
-    Transform(out, colours, t);
-    Bitmap32 turnedMask(dw, dh);
-    Transform(turnedMask, mask, t);
-    for (size_t i = 0; i < out.pixelCount(); ++i)
-        out.bits()[i] = (out.bits()[i] & 0x00FFFFFFu) | ((turnedMask.bits()[i] & 0xFFu) << 24);
+    // The alpha mask travels in the alpha channel of an opaque copy of the colours,
+    // with its outer two pixels cleared to soften the turned edges; one pass
+    // through the transformation then turns colours and mask alike. Colours are
+    // drawn as they are: the layer's opacity is not the picture's.
+    Bitmap32 work = l.bitmap;
+    for (int y = 0; y < h; ++y) {
+        Color32* row = work.scanLine(y);
+        const bool edgeRow = y < 2 || y >= h - 2;
+        for (int x = 0; x < w; ++x)
+            if (edgeRow || x < 2 || x >= w - 2) row[x] &= 0x00FFFFFFu;
+    }
+    work.filter = filter;
+    work.drawMode = DrawMode::Opaque;
+    work.masterAlpha = 255;
+    // Outside the turned picture: black, fully transparent.
+    Bitmap32 out(dw, dh);
+    Transform(out, work, t);
     out.copyAttributesFrom(l.bitmap);
     out.filter = filter;
     l.bitmap = std::move(out);
