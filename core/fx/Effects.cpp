@@ -18,19 +18,31 @@ inline Color32 rgb(int r, int g, int b, Color32 keepAlphaOf) {
 long long pixels(const Bitmap32& b) { return static_cast<long long>(b.width()) * b.height(); }
 }  // namespace
 
+namespace {
+// Each row draws from its own generator seeded from one draw of the caller's,
+// so rows can run on both cores and a seed still gives one result.
+Random rowRandom(std::uint64_t base, int y) {
+    return Random(base ^ (0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(y + 1)));
+}
+}  // namespace
+
 void Spray(Bitmap32& bmp, int amount, Random& random) {
     if (bmp.empty() || amount <= 0) return;
     const Bitmap32 src = bmp;
     const int w = bmp.width(), h = bmp.height();
-    for (int y = 0; y < h; ++y) {
-        Color32* row = bmp.scanLine(y);
-        for (int x = 0; x < w; ++x) {
-            const int r = random.below(amount);
-            const int sx = x + random.range(-r, r), sy = y + random.range(-r, r);
-            if (sx >= 0 && sy >= 0 && sx < w && sy < h)
-                row[x] = (row[x] & 0xFF000000u) | (src.pixel(sx, sy) & 0x00FFFFFFu);
+    const std::uint64_t base = (static_cast<std::uint64_t>(random.next()) << 32) | random.next();
+    ParallelRows(h, pixels(bmp) * 4, [&](int first, int last) {
+        for (int y = first; y < last; ++y) {
+            Random r = rowRandom(base, y);
+            Color32* row = bmp.scanLine(y);
+            for (int x = 0; x < w; ++x) {
+                const int d = r.below(amount);
+                const int sx = x + r.range(-d, d), sy = y + r.range(-d, d);
+                if (sx >= 0 && sy >= 0 && sx < w && sy < h)
+                    row[x] = (row[x] & 0xFF000000u) | (src.pixel(sx, sy) & 0x00FFFFFFu);
+            }
         }
-    }
+    });
 }
 
 void Marble(const Bitmap32& src, Bitmap32& dst, double scale, int turbulence) {
@@ -171,24 +183,36 @@ void SplitBlur(Bitmap32& bmp, int amount) {
 }
 
 void ColorNoise(Bitmap32& bmp, int amount, Random& random) {
-    if (amount <= 0) return;
+    if (amount <= 0 || bmp.empty()) return;
     const int lo = -(amount / 2), hi = amount - 1 - amount / 2;
-    Color32* p = bmp.bits();
-    for (size_t i = 0; i < bmp.pixelCount(); ++i) {
-        const Color32 c = p[i];
-        p[i] = rgb(RedOf(c) + random.range(lo, hi), GreenOf(c) + random.range(lo, hi), BlueOf(c) + random.range(lo, hi), c);
-    }
+    const std::uint64_t base = (static_cast<std::uint64_t>(random.next()) << 32) | random.next();
+    ParallelRows(bmp.height(), pixels(bmp) * 3, [&](int first, int last) {
+        for (int y = first; y < last; ++y) {
+            Random r = rowRandom(base, y);
+            Color32* p = bmp.scanLine(y);
+            for (int x = 0; x < bmp.width(); ++x) {
+                const Color32 c = p[x];
+                p[x] = rgb(RedOf(c) + r.range(lo, hi), GreenOf(c) + r.range(lo, hi), BlueOf(c) + r.range(lo, hi), c);
+            }
+        }
+    });
 }
 
 void MonoNoise(Bitmap32& bmp, int amount, Random& random) {
-    if (amount <= 0) return;
+    if (amount <= 0 || bmp.empty()) return;
     const int lo = -(amount / 2), hi = amount - 1 - amount / 2;
-    Color32* p = bmp.bits();
-    for (size_t i = 0; i < bmp.pixelCount(); ++i) {
-        const Color32 c = p[i];
-        const int d = random.range(lo, hi);
-        p[i] = rgb(RedOf(c) + d, GreenOf(c) + d, BlueOf(c) + d, c);
-    }
+    const std::uint64_t base = (static_cast<std::uint64_t>(random.next()) << 32) | random.next();
+    ParallelRows(bmp.height(), pixels(bmp), [&](int first, int last) {
+        for (int y = first; y < last; ++y) {
+            Random r = rowRandom(base, y);
+            Color32* p = bmp.scanLine(y);
+            for (int x = 0; x < bmp.width(); ++x) {
+                const Color32 c = p[x];
+                const int d = r.range(lo, hi);
+                p[x] = rgb(RedOf(c) + d, GreenOf(c) + d, BlueOf(c) + d, c);
+            }
+        }
+    });
 }
 
 void GrayScale(Bitmap32& bmp) {
