@@ -25,6 +25,13 @@ TEST(RoundTrip, LosslessFormatsGiveBackTheSamePixels) {
         ASSERT_EQ(dropped.bits()[i], withAlpha.bits()[i] | 0xFF000000u);
 }
 
+TEST(RoundTrip, LargePngsAreCompressedInPiecesThatJoinIntoOneStream) {
+    // Large enough to be deflated in one piece per core.
+    const Bitmap32 big = test::Pattern(1300, 1100);
+    const Bytes file = EncodePng(big);
+    EXPECT_TRUE(DecodePng(file).samePixels(big));
+}
+
 TEST(RoundTrip, JpegStaysCloseAndQualityMatters) {
     const Bitmap32 src = test::Smooth(64, 48);
     for (int q : {1, 70, 100}) {
