@@ -5,12 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace {
-QLabel* heading(const char* text) { return new QLabel(QString::fromUtf8(text)); }
-}  // namespace
-
 TEffect::TEffect(QWidget* parent) : TEffectDialog(QStringLiteral("Резкость"), parent) {
-    body()->addWidget(heading("Настройка резкости"));
+    body()->addWidget(new QLabel(QStringLiteral("Настройка резкости")));
     Value = new TGaugeBar(2, 5, 2, this);
     body()->addWidget(Value);
 }

@@ -5,12 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace {
-QLabel* heading(const char* text) { return new QLabel(QString::fromUtf8(text)); }
-}  // namespace
-
 TSprayWin::TSprayWin(QWidget* parent) : TEffectDialog(QStringLiteral("Разбрызгивание"), parent) {
-    body()->addWidget(heading("Настройка эффекта разбрызгивания"));
+    body()->addWidget(new QLabel(QStringLiteral("Настройка эффекта разбрызгивания")));
     Value = new TGaugeBar(1, 100, 1, this);
     body()->addWidget(Value);
 }
