@@ -173,6 +173,8 @@ private:
     void RebuildRecentMenu();
     void FilesDropped(const QStringList& paths);
     bool writeDocument(const QString& path, int target, int jpegQuality, int gifBits);
+    // Runs file work under a busy cursor; an error is shown as one message and gives false.
+    bool withErrorMessage(const std::function<void()>& work);
     void afterOpen();  // fit, marks and undo after an open command
 
     // MainUnit_Layers.cpp

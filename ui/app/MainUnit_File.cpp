@@ -39,22 +39,26 @@ Bytes toBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
 }  // namespace
 
-bool TMainForm::OpenFileByPath(const QString& path) {
-    OpenedFile file;
+bool TMainForm::withErrorMessage(const std::function<void()>& work) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        // Read completely first: a file that cannot be read leaves the open
-        // document as it was.
-        file = ReadDocumentFile(path.toStdString());
+        work();
     } catch (const std::exception& e) {
         QApplication::restoreOverrideCursor();
         QMessageBox::warning(this, windowTitle(), ErrorText(e));
         return false;
     }
+    QApplication::restoreOverrideCursor();
+    return true;
+}
+
+bool TMainForm::OpenFileByPath(const QString& path) {
+    OpenedFile file;
+    // Read completely first: a file that cannot be read leaves the open document as it was.
+    if (!withErrorMessage([&] { file = ReadDocumentFile(path.toStdString()); })) return false;
     documentPath_ = path;
     ApplyOpenedFile(doc_, std::move(file));
     ShowZoomText();
-    QApplication::restoreOverrideCursor();
     pnlImage_->setVisible(!doc_.canvasEmpty());
     const bool saveOn = SaveButtonEnabledFor(path.toStdString());
     action(QStringLiteral("actSave"))->setEnabled(saveOn);
@@ -140,16 +144,9 @@ bool TMainForm::writeDocument(const QString& path, int target, int jpegQuality, 
     SaveOptions options;
     options.jpegQuality = jpegQuality;
     options.gifBits = gifBits;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        WriteDocumentFile(doc_, path.toStdString(), static_cast<SaveTarget>(target), options);
-    } catch (const std::exception& e) {
-        QApplication::restoreOverrideCursor();
-        // The document stays marked as changed, so closing still asks.
-        QMessageBox::warning(this, windowTitle(), ErrorText(e));
+    // On failure the document stays marked as changed, so closing still asks.
+    if (!withErrorMessage([&] { WriteDocumentFile(doc_, path.toStdString(), static_cast<SaveTarget>(target), options); }))
         return false;
-    }
-    QApplication::restoreOverrideCursor();
     doc_.modifiedMark = kMarkSaved;  // only once the file is written
     return true;
 }

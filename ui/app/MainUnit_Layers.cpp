@@ -23,17 +23,10 @@ void TMainForm::AddPhotoClick() {
 
 bool TMainForm::AddPhotoFromPath(const QString& path) {
     Bitmap32 picture;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        picture = LoadPicture(path.toStdString());
-    } catch (const std::exception& e) {
-        QApplication::restoreOverrideCursor();
-        QMessageBox::warning(this, windowTitle(), ErrorText(e));
-        return false;  // the stack stays as it was
-    }
+    // A picture that cannot be read leaves the stack as it was.
+    if (!withErrorMessage([&] { picture = LoadPicture(path.toStdString()); })) return false;
     const QPointF c = view_->visibleCentre();
     doc_.AddPhotograph(std::move(picture), static_cast<int>(c.x()), static_cast<int>(c.y()));
-    QApplication::restoreOverrideCursor();
     return true;
 }
 
