@@ -78,23 +78,17 @@ void PageSetup::Edit3Change(int dpi) {
     Timer1Timer();
 }
 
-void PageSetup::BookClick() {
-    if (newWidth_ > newHeight_) {
-        const int w = toField(newWidth_), h = toField(newHeight_);
-        width_ = h;
-        height_ = w;
+void PageSetup::turnPage(bool portrait) {
+    // Only a page standing the other way is turned: width and height swap.
+    if (portrait ? newWidth_ > newHeight_ : newHeight_ > newWidth_) {
+        width_ = toField(newHeight_);
+        height_ = toField(newWidth_);
     }
-    portrait_ = true;
+    portrait_ = portrait;
 }
 
-void PageSetup::AlbaClick() {
-    if (newHeight_ > newWidth_) {
-        const int w = toField(newWidth_), h = toField(newHeight_);
-        width_ = h;
-        height_ = w;
-    }
-    portrait_ = false;
-}
+void PageSetup::BookClick() { turnPage(true); }
+void PageSetup::AlbaClick() { turnPage(false); }
 
 long long PageSetup::SizeKilobytes() const {
     return Rnd(static_cast<double>(static_cast<long long>(newWidth_) * newHeight_ * 4) / 1024.0);

@@ -47,6 +47,7 @@ private:
     int toPixels(int field) const;
     int toField(int pixels) const;
     void writeFields();
+    void turnPage(bool portrait);
 
     int width_ = 800, height_ = 600;
     Units units_ = Pixels;

@@ -5,6 +5,7 @@
 #include <numbers>
 #include <vector>
 
+#include "core/fx/Filters.h"
 #include "core/util/Numbers.h"
 #include "core/util/Parallel.h"
 
@@ -144,13 +145,7 @@ void Posterize(const Bitmap32& src, Bitmap32& dst, int amount) {
     if (amount <= 1 || src.empty()) return;
     std::uint8_t table[256];
     for (int v = 0; v < 256; ++v) table[v] = static_cast<std::uint8_t>(clampByte(amount * RndI(static_cast<double>(v) / amount)));
-    Color32* p = dst.bits();
-    const size_t n = dst.pixelCount();
-    for (size_t i = 0; i < n; ++i) {
-        const Color32 c = p[i];
-        p[i] = (c & 0xFF000000u) | (static_cast<Color32>(table[RedOf(c)]) << 16) |
-               (static_cast<Color32>(table[GreenOf(c)]) << 8) | table[BlueOf(c)];
-    }
+    MapChannels(dst, table, table, table);
 }
 
 void SplitBlur(Bitmap32& bmp, int amount) {

@@ -11,8 +11,9 @@ namespace viramo {
 namespace {
 inline std::uint32_t clampByte(int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); }
 
-// Applies a per-value table to red, green and blue; alpha kept.
-void mapChannels(Bitmap32& bmp, const std::uint8_t (&rt)[256], const std::uint8_t (&gt)[256],
+}  // namespace
+
+void MapChannels(Bitmap32& bmp, const std::uint8_t (&rt)[256], const std::uint8_t (&gt)[256],
                  const std::uint8_t (&bt)[256]) {
     Color32* p = bmp.bits();
     const size_t n = bmp.pixelCount();
@@ -22,7 +23,6 @@ void mapChannels(Bitmap32& bmp, const std::uint8_t (&rt)[256], const std::uint8_
                (static_cast<Color32>(gt[GreenOf(c)]) << 8) | bt[BlueOf(c)];
     }
 }
-}  // namespace
 
 void SharpenBitmap(const Bitmap32& src, Bitmap32& dst, float alpha) {
     if (src.width() < 3 || src.height() <= 2) throw FilterError("Bitmap must be at least 3x3");
@@ -70,7 +70,7 @@ void Brighten(Bitmap32& bmp, int amount) {
     if (amount == 0) return;
     std::uint8_t t[256];
     for (int v = 0; v < 256; ++v) t[v] = static_cast<std::uint8_t>(clampByte(v + (v * amount) / 255));
-    mapChannels(bmp, t, t, t);
+    MapChannels(bmp, t, t, t);
 }
 
 void StretchContrast(Bitmap32& bmp, int amount) {
@@ -80,7 +80,7 @@ void StretchContrast(Bitmap32& bmp, int amount) {
         const int f = (amount * std::abs(127 - v)) / 255;
         t[v] = static_cast<std::uint8_t>(clampByte(v <= 127 ? v - f : v + f));
     }
-    mapChannels(bmp, t, t, t);
+    MapChannels(bmp, t, t, t);
 }
 
 void ColourBalance(Bitmap32& bmp, int r, int g, int b, bool quality) {
@@ -97,7 +97,7 @@ void ColourBalance(Bitmap32& bmp, int r, int g, int b, bool quality) {
             bt[v] = static_cast<std::uint8_t>(clampByte(v + b));
         }
     }
-    mapChannels(bmp, rt, gt, bt);
+    MapChannels(bmp, rt, gt, bt);
 }
 
 namespace {

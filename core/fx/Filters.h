@@ -20,6 +20,9 @@ public:
 // border rows and columns are copied. Throws FilterError "Bitmap must be at
 // least 3x3" or "Alpha must be >1 and <6". Alpha of dst copied from src.
 void SharpenBitmap(const Bitmap32& src, Bitmap32& dst, float alpha);
+// Red, green and blue through a table each; alpha kept.
+void MapChannels(Bitmap32& bmp, const std::uint8_t (&red)[256], const std::uint8_t (&green)[256],
+                 const std::uint8_t (&blue)[256]);
 // Each pixel red x i, green x i, blue x i of the colour (platform layout),
 // i = (R + G + B) / 765.
 void Colorize(Bitmap32& bmp, PlatformColor colour);
